@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+// Small interfaces through which the core asks things of a person, a window or the platform.
+// The user interface implements them; tests fake them. The core never includes QtGui or QtWidgets.
+
+// Modal message boxes. Questions are titled "Bestätigung" with the buttons "&Ja" and "&Nein",
+// information boxes "Informationen", plain messages carry only "OK".
+class IDialogPort
+{
+public:
+    virtual ~IDialogPort() = default;
+    virtual void showMessage(const QString &text) = 0;
+    virtual void showInformation(const QString &text) = 0;
+    virtual bool askYesNo(const QString &text) = 0;
+};
+
+// Switching the main window to another screen by its screen name ("welcome", "frage", ...).
+class IScreenPort
+{
+public:
+    virtual ~IScreenPort() = default;
+    virtual void showScreen(const QString &screenName) = 0;
+};
+
+// Sounds the core asks for: a cue list from the installation settings (one of its files is drawn),
+// a wave file of sounds/ played to its end before the call returns, and the system's default beep.
+class ISoundPort
+{
+public:
+    virtual ~ISoundPort() = default;
+    virtual void playCue(const QString &cueList) = 0;
+    virtual void playSoundSync(const QString &fileName) = 0;
+    virtual void beep() = 0;
+};
+
+// Lets the window system handle pending events in the middle of a long step.
+class IEventPort
+{
+public:
+    virtual ~IEventPort() = default;
+    virtual void processPendingMessages() = 0;
+};
+
+// Hands a file or web address to the system's default program.
+class IDocumentPort
+{
+public:
+    virtual ~IDocumentPort() = default;
+    virtual bool openDocument(const QString &address) = 0;
+};
