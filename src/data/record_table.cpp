@@ -1,0 +1,850 @@
+#include "data/record_table.h"
+
+#include "app/velmora_error.h"
+#include "data/table_file.h"
+
+#include <algorithm>
+
+namespace {
+
+QString closedText() { return QStringLiteral("Operation bei geschlossener Datenmenge nicht ausführbar"); }
+QString emptyText() { return QStringLiteral("Operation bei leerer Datenmenge nicht ausführbar"); }
+
+QStringList splitFieldList(const QString &fieldNames)
+{
+    QStringList names;
+    for (const QString &part : fieldNames.split(u';')) {
+        const QString name = part.trimmed();
+        if (!name.isEmpty())
+            names << name;
+    }
+    return names;
+}
+
+} // namespace
+
+TRecordTable::TRecordTable(QString name) : m_name(std::move(name)) {}
+
+TRecordTable::~TRecordTable()
+{
+    for (TRecord *record : m_rows)
+        delete record;
+}
+
+void TRecordTable::Fail(const QString &text) const
+{
+    throw VelmoraError(m_name.isEmpty() ? text : m_name + QStringLiteral(": ") + text);
+}
+
+void TRecordTable::CheckActive() const
+{
+    if (!Active())
+        Fail(closedText());
+}
+
+void TRecordTable::CheckFieldsChangeable() const
+{
+    if (Active())
+        Fail(QStringLiteral("Operation bei geöffneter Datenmenge nicht ausführbar"));
+}
+
+// ---------------------------------------------------------------- structure
+
+TField TRecordTable::AddField(const QString &name, TFieldType type, int size)
+{
+    AddFieldDef(TFieldDef::Make(name, type, size));
+    return TField(this, FieldCount() - 1);
+}
+
+void TRecordTable::AddFieldDef(const TFieldDef &def)
+{
+    CheckFieldsChangeable();
+    m_fields.push_back(def);
+    RebuildFieldIndex();
+}
+
+void TRecordTable::SetDisplayWidth(const QString &fieldName, int width)
+{
+    const int index = FieldIndex(fieldName);
+    if (index < 0)
+        Fail(QStringLiteral("Das Feld '%1' wurde nicht gefunden").arg(fieldName));
+    m_fields[size_t(index)].displayWidth = width;
+}
+
+void TRecordTable::ClearFields()
+{
+    CheckFieldsChangeable();
+    m_fields.clear();
+    RebuildFieldIndex();
+}
+
+void TRecordTable::RebuildFieldIndex()
+{
+    m_lowerNames.clear();
+    m_lowerNames.reserve(m_fields.size());
+    m_autoIncField = -1;
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        m_lowerNames.push_back(m_fields[i].name.toLower());
+        if (m_autoIncField < 0 && m_fields[i].type == TFieldType::AutoInc)
+            m_autoIncField = int(i);
+    }
+    ++m_fieldsGeneration;
+    Changed();
+}
+
+int TRecordTable::FieldIndex(const QString &name) const
+{
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        if (m_fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return int(i);
+    }
+    return -1;
+}
+
+TField TRecordTable::FindField(const QString &name)
+{
+    const int index = FieldIndex(name);
+    return index < 0 ? TField() : TField(this, index);
+}
+
+TField TRecordTable::FieldByName(const QString &name)
+{
+    const int index = FieldIndex(name);
+    if (index < 0)
+        Fail(QStringLiteral("Das Feld '%1' wurde nicht gefunden").arg(name));
+    return TField(this, index);
+}
+
+void TRecordTable::AddIndexDef(const TIndexDef &def)
+{
+    m_indexDefs.push_back(def);
+    if (Active() && !m_sortFromSortOn && def.name.compare(m_indexName, Qt::CaseInsensitive) == 0)
+        RestoreOrder();
+}
+
+void TRecordTable::ClearIndexDefs()
+{
+    m_indexDefs.clear();
+    if (Active() && !m_sortFromSortOn)
+        RestoreOrder();
+}
+
+void TRecordTable::SetIndexName(const QString &name)
+{
+    m_indexName = name;
+    if (Active() && !m_sortFromSortOn)
+        RestoreOrder();
+}
+
+// ---------------------------------------------------------------- opening
+
+void TRecordTable::ResetContent()
+{
+    for (TRecord *record : m_rows)
+        delete record;
+    m_rows.clear();
+    m_sorted.clear();
+    m_sortFields.clear();
+    m_sortFromSortOn = false;
+    m_sortDescending = false;
+    m_cursor = -1;
+    m_bof = m_eof = true;
+    m_buffer.clear();
+    m_bufferModified = false;
+    m_autoIncCounter = -1;
+    m_nextRecordNumber = 0;
+    m_freedNumbers.clear();
+    Changed();
+}
+
+void TRecordTable::Open()
+{
+    if (Active())
+        return;
+    ResetContent();
+    m_state = TTableState::Browse;
+    ApplyIndexOrder();
+    Notify(Change::Moved);
+}
+
+void TRecordTable::Close()
+{
+    if (!Active())
+        return;
+    ResetContent();
+    m_state = TTableState::Inactive;
+    Notify(Change::Moved);
+}
+
+// ---------------------------------------------------------------- order and visibility
+
+const std::vector<TRecord *> &TRecordTable::Order() const { return HasOwnOrder() ? m_sorted : m_rows; }
+
+const TResolvedFilter &TRecordTable::ResolvedFilter() const
+{
+    if (m_resolvedGeneration == m_fieldsGeneration)
+        return m_resolvedFilter;
+    TResolvedFilter resolved;
+    resolved.kind = m_filterExpr.GetKind();
+    if (!m_filterExpr.IsEmpty()) {
+        resolved.field = FieldIndex(m_filterExpr.FieldName());
+        if (resolved.field < 0)
+            Fail(QStringLiteral("Das Feld '%1' wurde nicht gefunden").arg(m_filterExpr.FieldName()));
+        const TFieldType type = m_fields[size_t(resolved.field)].type;
+        bool fits = false;
+        switch (resolved.kind) {
+        case TFilterExpr::Kind::IntegerEquals:
+            fits = IsIntegerType(type);
+            break;
+        case TFilterExpr::Kind::TextEquals:
+            fits = IsTextType(type);
+            break;
+        case TFilterExpr::Kind::BooleanTrue:
+            fits = type == TFieldType::Boolean;
+            break;
+        case TFilterExpr::Kind::Empty:
+            fits = true;
+            break;
+        }
+        if (!fits)
+            Fail(QStringLiteral("Der Filter \"%1\" passt nicht zum Typ des Feldes '%2'")
+                     .arg(m_filterText, m_fields[size_t(resolved.field)].name));
+        resolved.integer = m_filterExpr.IntegerValue();
+        resolved.text = m_filterExpr.TextValue();
+    }
+    m_resolvedFilter = std::move(resolved);
+    m_resolvedGeneration = m_fieldsGeneration;
+    return m_resolvedFilter;
+}
+
+bool TRecordTable::IsVisible(const TRecord &record) const
+{
+    return !Filtering() || ResolvedFilter().Passes(record.values);
+}
+
+int TRecordTable::NextVisible(int from) const
+{
+    const auto &order = Order();
+    if (!Filtering())
+        return from >= 0 && from < int(order.size()) ? from : -1;
+    const TResolvedFilter &filter = ResolvedFilter();
+    for (int i = std::max(from, 0); i < int(order.size()); ++i) {
+        if (filter.Passes(order[size_t(i)]->values))
+            return i;
+    }
+    return -1;
+}
+
+int TRecordTable::PriorVisible(int from) const
+{
+    const auto &order = Order();
+    if (!Filtering())
+        return from >= 0 && from < int(order.size()) ? from : -1;
+    const TResolvedFilter &filter = ResolvedFilter();
+    for (int i = std::min(from, int(order.size()) - 1); i >= 0; --i) {
+        if (filter.Passes(order[size_t(i)]->values))
+            return i;
+    }
+    return -1;
+}
+
+const std::vector<int> &TRecordTable::VisiblePositions() const
+{
+    if (m_visibleGeneration != m_viewGeneration) {
+        m_visible.clear();
+        const auto &order = Order();
+        m_visible.reserve(order.size());
+        for (int i = NextVisible(0); i >= 0; i = NextVisible(i + 1))
+            m_visible.push_back(i);
+        m_visibleGeneration = m_viewGeneration;
+    }
+    return m_visible;
+}
+
+bool TRecordTable::Less(const TRecord *a, const TRecord *b) const
+{
+    if (m_sortDescending)
+        std::swap(a, b);
+    for (const SortKey &key : m_sortFields) {
+        const TValue &x = a->values[size_t(key.field)];
+        const TValue &y = b->values[size_t(key.field)];
+        if (x.isNull != y.isNull)
+            return x.isNull; // null keys first
+        if (x.isNull)
+            continue;
+        int order = 0;
+        switch (ValueClassOf(m_fields[size_t(key.field)].type)) {
+        case TValueClass::Integer:
+        case TValueClass::Boolean:
+            order = x.number < y.number ? -1 : (x.number > y.number ? 1 : 0);
+            break;
+        case TValueClass::Float: {
+            const double dx = x.AsFloat80().ToDouble();
+            const double dy = y.AsFloat80().ToDouble();
+            order = dx < dy ? -1 : (dx > dy ? 1 : 0);
+            break;
+        }
+        case TValueClass::Text:
+            order = x.text.compare(y.text, key.caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive);
+            break;
+        }
+        if (order != 0)
+            return order < 0;
+    }
+    return a->recordNumber < b->recordNumber;
+}
+
+int TRecordTable::InsertSorted(TRecord *record)
+{
+    const auto it = std::lower_bound(m_sorted.begin(), m_sorted.end(), record,
+                                     [this](const TRecord *x, const TRecord *y) { return Less(x, y); });
+    return int(m_sorted.insert(it, record) - m_sorted.begin());
+}
+
+void TRecordTable::SetOrderFromSpec(const QString &fieldNames, bool descending, bool caseInsensitive)
+{
+    m_sortFields.clear();
+    for (const QString &name : splitFieldList(fieldNames)) {
+        const int index = FieldIndex(name);
+        if (index < 0)
+            Fail(QStringLiteral("Das Feld '%1' wurde nicht gefunden").arg(name));
+        m_sortFields.push_back({index, caseInsensitive});
+    }
+    m_sortDescending = descending;
+    m_sorted.clear();
+    if (!m_sortFields.empty()) {
+        m_sorted = m_rows;
+        std::sort(m_sorted.begin(), m_sorted.end(), [this](const TRecord *x, const TRecord *y) { return Less(x, y); });
+    }
+    Changed();
+}
+
+void TRecordTable::ApplyIndexOrder()
+{
+    m_sortFromSortOn = false;
+    for (const TIndexDef &def : m_indexDefs) {
+        if (!m_indexName.isEmpty() && def.name.compare(m_indexName, Qt::CaseInsensitive) == 0) {
+            // An index on a field the table lacks orders nothing rather than breaking the table.
+            bool known = true;
+            for (const QString &name : splitFieldList(def.fields))
+                known = known && FieldIndex(name) >= 0;
+            if (known) {
+                SetOrderFromSpec(def.fields, def.descending, def.caseInsensitive);
+                return;
+            }
+        }
+    }
+    m_sortFields.clear();
+    m_sorted.clear();
+    m_sortDescending = false;
+    Changed();
+}
+
+// Re-applies the index order (or the row order) and keeps the current record where it can.
+void TRecordTable::RestoreOrder()
+{
+    TRecord *current = CurrentRecord();
+    ApplyIndexOrder();
+    Reposition(current);
+}
+
+void TRecordTable::Reposition(TRecord *current)
+{
+    const auto &order = Order();
+    const auto it = std::find(order.begin(), order.end(), current);
+    if (current != nullptr && it != order.end() && IsVisible(*current)) {
+        m_cursor = int(it - order.begin());
+        m_bof = m_eof = false;
+    } else {
+        GoFirst();
+    }
+    Notify(Change::Moved);
+}
+
+void TRecordTable::SortOn(const QString &fieldNames, bool descending)
+{
+    CheckActive();
+    EndEditForMove();
+    TRecord *current = CurrentRecord();
+    if (splitFieldList(fieldNames).isEmpty()) {
+        ApplyIndexOrder();
+    } else {
+        SetOrderFromSpec(fieldNames, descending, false);
+        m_sortFromSortOn = true;
+    }
+    Reposition(current);
+}
+
+void TRecordTable::ClearSort()
+{
+    if (!Active())
+        return;
+    EndEditForMove();
+    RestoreOrder();
+}
+
+TRecord *TRecordTable::CurrentRecord() const
+{
+    const auto &order = Order();
+    return m_cursor >= 0 && m_cursor < int(order.size()) ? order[size_t(m_cursor)] : nullptr;
+}
+
+int TRecordTable::CurrentRecordNumber() const
+{
+    const TRecord *record = CurrentRecord();
+    return record != nullptr ? record->recordNumber : -1;
+}
+
+// ---------------------------------------------------------------- movement
+
+void TRecordTable::GoFirst()
+{
+    m_cursor = FirstVisible();
+    m_bof = true;
+    m_eof = m_cursor < 0;
+}
+
+void TRecordTable::First()
+{
+    CheckActive();
+    EndEditForMove();
+    GoFirst();
+    Notify(Change::Moved);
+}
+
+void TRecordTable::Last()
+{
+    CheckActive();
+    EndEditForMove();
+    m_cursor = LastVisible();
+    m_eof = true;
+    m_bof = m_cursor < 0;
+    Notify(Change::Moved);
+}
+
+void TRecordTable::Next() { MoveBy(1); }
+
+void TRecordTable::Prior() { MoveBy(-1); }
+
+int TRecordTable::MoveBy(int distance)
+{
+    CheckActive();
+    EndEditForMove();
+    if (distance == 0)
+        return 0;
+    int moved = 0;
+    if (m_cursor < 0) {
+        m_bof = m_eof = true;
+    } else {
+        m_bof = m_eof = false;
+        const int step = distance > 0 ? 1 : -1;
+        while (moved != distance) {
+            const int next = step > 0 ? NextVisible(m_cursor + 1) : PriorVisible(m_cursor - 1);
+            if (next < 0) {
+                (step > 0 ? m_eof : m_bof) = true;
+                break;
+            }
+            m_cursor = next;
+            moved += step;
+        }
+    }
+    Notify(Change::Moved);
+    return moved;
+}
+
+int TRecordTable::RecordCount() const
+{
+    CheckActive();
+    if (!Filtering())
+        return int(m_rows.size());
+    const TResolvedFilter &filter = ResolvedFilter();
+    int count = 0;
+    for (const TRecord *record : m_rows)
+        count += filter.Passes(record->values) ? 1 : 0;
+    return count;
+}
+
+bool TRecordTable::IsEmpty() const { return !Active() || FirstVisible() < 0; }
+
+int TRecordTable::RecNo() const
+{
+    if (!Active() || m_cursor < 0)
+        return 0;
+    const auto &visible = VisiblePositions();
+    return int(std::lower_bound(visible.begin(), visible.end(), m_cursor) - visible.begin()) + 1;
+}
+
+void TRecordTable::SetRecNo(int recNo)
+{
+    CheckActive();
+    EndEditForMove();
+    const auto &visible = VisiblePositions();
+    if (recNo < 1 || recNo > int(visible.size()))
+        return;
+    m_cursor = visible[size_t(recNo - 1)];
+    m_bof = m_eof = false;
+    Notify(Change::Moved);
+}
+
+bool TRecordTable::Locate(const QString &fieldNames, const QVariantList &values)
+{
+    CheckActive();
+    EndEditForMove();
+    const QStringList names = splitFieldList(fieldNames);
+    if (names.isEmpty() || names.size() != values.size())
+        Fail(QStringLiteral("Locate: %1 Feld(er), aber %2 Wert(e)").arg(names.size()).arg(values.size()));
+    struct Key
+    {
+        int field;
+        TValue value;
+    };
+    std::vector<Key> keys;
+    bool matchable = true;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const TField field = FieldByName(names[i]);
+        const QVariant &v = values[i];
+        Key key{field.Index(), {}};
+        if (v.isNull() || !v.isValid()) {
+            matchable = false; // a null value equals no stored value
+        } else {
+            key.value.isNull = false;
+            switch (ValueClassOf(field.Type())) {
+            case TValueClass::Integer:
+                if (v.typeId() == QMetaType::QString) {
+                    const QString text = v.toString();
+                    bool ok = false;
+                    key.value.number = text.toLongLong(&ok);
+                    if (!ok || text.trimmed() != text)
+                        throw VelmoraError(QStringLiteral("'%1' ist kein gültiger Integerwert für Feld '%2'")
+                                               .arg(text, field.Name()));
+                } else {
+                    key.value.number = v.toLongLong();
+                }
+                break;
+            case TValueClass::Boolean:
+                key.value.number = v.toBool() ? 1 : 0;
+                break;
+            case TValueClass::Float:
+                key.value.SetFloat80(TFloat80::FromDouble(v.toDouble()));
+                break;
+            case TValueClass::Text:
+                key.value.text = v.toString();
+                break;
+            }
+        }
+        keys.push_back(std::move(key));
+    }
+    if (!matchable)
+        return false;
+    const auto &order = Order();
+    for (int pos = NextVisible(0); pos >= 0; pos = NextVisible(pos + 1)) {
+        const TRecord &record = *order[size_t(pos)];
+        bool all = true;
+        for (const Key &key : keys) {
+            const TValue &stored = record.values[size_t(key.field)];
+            if (stored.isNull) {
+                all = false;
+            } else {
+                switch (ValueClassOf(m_fields[size_t(key.field)].type)) {
+                case TValueClass::Integer:
+                case TValueClass::Boolean:
+                    all = stored.number == key.value.number;
+                    break;
+                case TValueClass::Float:
+                    all = stored.AsFloat80().ToDouble() == key.value.AsFloat80().ToDouble();
+                    break;
+                case TValueClass::Text:
+                    all = stored.text == key.value.text;
+                    break;
+                }
+            }
+            if (!all)
+                break;
+        }
+        if (all) {
+            m_cursor = pos;
+            m_bof = m_eof = false;
+            Notify(Change::Moved);
+            return true;
+        }
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------- changing
+
+// Movements end an edit or insert first: posted when a field was written, dropped otherwise.
+void TRecordTable::EndEditForMove()
+{
+    if (m_state != TTableState::Edit && m_state != TTableState::Insert)
+        return;
+    if (m_bufferModified)
+        Post();
+    else
+        Cancel();
+}
+
+void TRecordTable::StartInsert(bool append)
+{
+    m_buffer.assign(m_fields.size(), TValue());
+    if (m_autoIncField >= 0) {
+        m_buffer[size_t(m_autoIncField)].number = qint64(m_autoIncCounter) + 1;
+        m_buffer[size_t(m_autoIncField)].isNull = false;
+    }
+    m_insertAppends = append || CurrentRecord() == nullptr;
+    m_bufferModified = false;
+    m_state = TTableState::Insert;
+    Notify(Change::Mode);
+}
+
+void TRecordTable::Append()
+{
+    CheckActive();
+    EndEditForMove();
+    StartInsert(true);
+}
+
+void TRecordTable::Insert()
+{
+    CheckActive();
+    EndEditForMove();
+    StartInsert(false);
+}
+
+void TRecordTable::Edit()
+{
+    CheckActive();
+    if (m_state == TTableState::Edit || m_state == TTableState::Insert)
+        return;
+    const TRecord *current = CurrentRecord();
+    if (current == nullptr || IsEmpty()) {
+        StartInsert(false);
+        return;
+    }
+    m_buffer = current->values;
+    m_bufferModified = false;
+    m_state = TTableState::Edit;
+    Notify(Change::Mode);
+}
+
+int TRecordTable::TakeRecordNumber()
+{
+    if (!m_freedNumbers.empty()) {
+        const int number = m_freedNumbers.back();
+        m_freedNumbers.pop_back();
+        return number;
+    }
+    return m_nextRecordNumber++;
+}
+
+void TRecordTable::Post()
+{
+    if (m_state != TTableState::Edit && m_state != TTableState::Insert)
+        return;
+    TRecord *record = nullptr;
+    if (m_state == TTableState::Insert) {
+        auto created = std::make_unique<TRecord>();
+        created->values = std::move(m_buffer);
+        created->recordNumber = TakeRecordNumber();
+        record = created.release();
+        TRecord *current = CurrentRecord();
+        auto rowPos = m_rows.end();
+        if (!m_insertAppends && current != nullptr)
+            rowPos = std::find(m_rows.begin(), m_rows.end(), current);
+        const int rowIndex = int(m_rows.insert(rowPos, record) - m_rows.begin());
+        m_cursor = HasOwnOrder() ? InsertSorted(record) : rowIndex;
+    } else {
+        record = CurrentRecord();
+        record->values = std::move(m_buffer);
+        if (HasOwnOrder()) {
+            m_sorted.erase(m_sorted.begin() + m_cursor);
+            m_cursor = InsertSorted(record);
+        }
+    }
+    if (m_autoIncField >= 0) {
+        const TValue &autoInc = record->values[size_t(m_autoIncField)];
+        if (!autoInc.isNull && autoInc.number > m_autoIncCounter)
+            m_autoIncCounter = int(autoInc.number);
+    }
+    m_buffer.clear();
+    m_bufferModified = false;
+    m_state = TTableState::Browse;
+    m_bof = m_eof = false;
+    Changed();
+    Notify(Change::PostedOrCancelled);
+}
+
+void TRecordTable::Cancel()
+{
+    if (m_state != TTableState::Edit && m_state != TTableState::Insert)
+        return;
+    m_buffer.clear();
+    m_bufferModified = false;
+    m_state = TTableState::Browse;
+    Notify(Change::PostedOrCancelled);
+}
+
+void TRecordTable::Delete()
+{
+    CheckActive();
+    if (m_state == TTableState::Insert) {
+        Cancel();
+        return;
+    }
+    if (m_state == TTableState::Edit)
+        Cancel();
+    TRecord *record = CurrentRecord();
+    if (record == nullptr || IsEmpty())
+        Fail(emptyText());
+    m_rows.erase(std::find(m_rows.begin(), m_rows.end(), record));
+    if (HasOwnOrder())
+        m_sorted.erase(m_sorted.begin() + m_cursor);
+    m_freedNumbers.push_back(record->recordNumber);
+    delete record;
+    Changed();
+    // The record that followed becomes current; after the last one, the one before it.
+    int next = NextVisible(m_cursor);
+    if (next < 0)
+        next = PriorVisible(m_cursor - 1);
+    m_cursor = next;
+    m_bof = m_eof = next < 0;
+    Notify(Change::Moved);
+}
+
+// ---------------------------------------------------------------- view
+
+void TRecordTable::SetFilter(const QString &filter)
+{
+    const std::optional<TFilterExpr> parsed = TFilterExpr::Parse(filter);
+    if (!parsed)
+        Fail(QStringLiteral("Der Filter \"%1\" ist ungültig. Erlaubt sind nur: Feld = Zahl, Feld = 'Text' "
+                            "oder ein Boolean-Feld allein, jeweils auch in Klammern")
+                 .arg(filter));
+    if (m_filtered && Active())
+        EndEditForMove();
+    m_filterText = filter;
+    m_filterExpr = *parsed;
+    m_resolvedGeneration = ~quint64(0);
+    Changed();
+    if (m_filtered && Active()) {
+        GoFirst();
+        Notify(Change::Moved);
+    }
+}
+
+void TRecordTable::SetFiltered(bool filtered)
+{
+    if (filtered == m_filtered)
+        return;
+    if (Active())
+        EndEditForMove();
+    m_filtered = filtered;
+    Changed();
+    if (Active()) {
+        GoFirst();
+        Notify(Change::Moved);
+    }
+}
+
+// ---------------------------------------------------------------- files
+
+void TRecordTable::SaveToFile(const QString &path) const { TTableFile::SaveToFile(*this, path); }
+
+void TRecordTable::LoadFromFile(const QString &path) { TTableFile::LoadFromFile(*this, path); }
+
+// ---------------------------------------------------------------- notification
+
+void TRecordTable::Attach(ITableObserver *observer)
+{
+    if (observer != nullptr && std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
+        m_observers.push_back(observer);
+}
+
+void TRecordTable::Detach(ITableObserver *observer)
+{
+    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
+}
+
+void TRecordTable::Notify(Change change)
+{
+    // Observers may attach or detach others while being told; a detached one hears nothing more.
+    const std::vector<ITableObserver *> observers = m_observers;
+    for (ITableObserver *observer : observers) {
+        if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
+            continue;
+        switch (change) {
+        case Change::Moved:
+            observer->recordMoved();
+            break;
+        case Change::Mode:
+            observer->modeChanged();
+            break;
+        case Change::PostedOrCancelled:
+            observer->postedOrCancelled();
+            break;
+        }
+    }
+}
+
+void TRecordTable::NotifyFieldWritten(int fieldIndex)
+{
+    const std::vector<ITableObserver *> observers = m_observers;
+    const TField field(this, fieldIndex);
+    for (ITableObserver *observer : observers) {
+        if (std::find(m_observers.begin(), m_observers.end(), observer) != m_observers.end())
+            observer->fieldWritten(field);
+    }
+}
+
+// ---------------------------------------------------------------- values
+
+const TValue *TRecordTable::ReadValue(int fieldIndex) const
+{
+    if (fieldIndex < 0 || fieldIndex >= FieldCount())
+        return nullptr;
+    if (m_state == TTableState::Edit || m_state == TTableState::Insert)
+        return &m_buffer[size_t(fieldIndex)];
+    const TRecord *record = CurrentRecord();
+    return record != nullptr ? &record->values[size_t(fieldIndex)] : nullptr;
+}
+
+TValue &TRecordTable::WritableValue(int fieldIndex)
+{
+    if (m_state != TTableState::Edit && m_state != TTableState::Insert)
+        Fail(QStringLiteral("Dataset is not in edit mode."));
+    return m_buffer[size_t(fieldIndex)];
+}
+
+void TRecordTable::FieldWritten(int fieldIndex)
+{
+    m_bufferModified = true;
+    NotifyFieldWritten(fieldIndex);
+}
+
+QVariant TRecordTable::VisibleValue(int row, int fieldIndex) const
+{
+    if (!Active() || fieldIndex < 0 || fieldIndex >= FieldCount())
+        return {};
+    const auto &visible = VisiblePositions();
+    if (row < 0 || row >= int(visible.size()))
+        return {};
+    const TValue &value = Order()[size_t(visible[size_t(row)])]->values[size_t(fieldIndex)];
+    return ValueToVariant(m_fields[size_t(fieldIndex)].type, value);
+}
+
+QVariant TRecordTable::ValueToVariant(TFieldType type, const TValue &value)
+{
+    if (value.isNull)
+        return {};
+    switch (ValueClassOf(type)) {
+    case TValueClass::Integer:
+        return QVariant(int(value.number));
+    case TValueClass::Boolean:
+        return QVariant(value.number != 0);
+    case TValueClass::Float:
+        return QVariant(value.AsFloat80().ToDouble());
+    case TValueClass::Text:
+        break;
+    }
+    return QVariant(value.text);
+}
