@@ -1,0 +1,104 @@
+#pragma once
+
+#include "data/record_table.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+class IDialogPort;
+class IEventPort;
+class IRandomGenerator;
+class IScreenPort;
+class ISoundPort;
+class TStoredUserValues;
+
+// What the data module asks of the world around it. The user interface supplies the real ones;
+// tests supply fakes. Every pointer must outlive the module.
+struct TModulePorts
+{
+    IDialogPort *dialogs = nullptr;
+    IScreenPort *screens = nullptr;
+    ISoundPort *sounds = nullptr;
+    IRandomGenerator *random = nullptr;
+    IEventPort *events = nullptr;
+};
+
+// The one object that holds the program's data: every record table, the amounts and links of the
+// installation settings, the sound-cue lists and the state the exam screens share. Its operations
+// that belong to the exam, the picture sets and the music live in the files of those subsystems.
+class TMainDataModule : public QObject
+{
+    Q_OBJECT
+
+public:
+    // programFolder: the folder of the program file (version.ini, sounds/ lie there).
+    TMainDataModule(TStoredUserValues &storedValues, const TModulePorts &ports, QString programFolder,
+                    QObject *parent = nullptr);
+    ~TMainDataModule() override;
+
+    // The single data module of the application (nullptr before it is created).
+    static TMainDataModule *Instance();
+
+    // --- tables ---
+    TRecordTable FragenTable{QStringLiteral("FragenTable")};
+    TRecordTable FrageboegenTable{QStringLiteral("FrageboegenTable")};
+    TRecordTable TestTable{QStringLiteral("TestTable")};
+    TRecordTable SortTable{QStringLiteral("SortTable")};
+    TRecordTable SetsTable{QStringLiteral("SetsTable")};
+    TRecordTable BilderTable{QStringLiteral("BilderTable")};
+    TRecordTable TexteTable{QStringLiteral("TexteTable")};
+    TRecordTable TextGruppenTable{QStringLiteral("TextGruppenTable")};
+
+    // --- amounts: picture prices by rating, set prices by rating, points per test result ---
+    qint32 Int1 = 20, Int2 = 40, Int3 = 50, Int4 = 75, Int5 = 300;
+    qint32 Int6 = 100, Int7 = 250, Int8 = 400, Int9 = 650, Int10 = 2000;
+    qint32 Int20 = 0, Int21 = 0, Int22 = 0, Int23 = 0, Int24 = 0;
+
+    // --- links and switches of the installation settings ---
+    QString LinkVelmoraSets; // "velmorasets": the picture-set web page
+    QString LinkKranzhof;    // "kranzhof": the partner page behind the main window's link picture
+    QString LinkBrennholt;   // "brennholt": the maker's page
+    bool ShowGoodbyeForm = false;
+
+    // The 16 sound-cue keys, in reading order, and their lists (empty until read).
+    static const QStringList &CueKeys();
+    QString CueList(const QString &key) const { return m_cueLists.value(key); }
+
+    // --- state shared by the exam screens ---
+    quint8 TestKind = 0; // 0 short test, 1 questionnaire test
+    quint8 ViewMode = 0; // 0 answering, 1 reviewing, 2 looking up
+    bool ReadyFlag = false;
+    bool LastPassed = false;
+    int LastErrorPoints = 0;
+    int LastWrongCount = 0;
+    int LastPoints = 0;
+    int TeaserBildID = -1;
+    int TeaserTextID = -1;
+    QString CurrentClass = QStringLiteral("B");
+
+    // --- own operations ---
+    void OpenQuestions();
+    // The points account, the stored value "PimpPoints"; a value never set counts as 0.
+    int GetPimpPoints() const;
+    void SetPimpPoints(int points);
+    // Reads version.ini: links, goodbye switch, the amounts strictly in the order Int1 ... Int10,
+    // Int20 ... Int24, then the cue lists. A missing or malformed amount stops the reading with
+    // "'%s' ist kein gültiger Integerwert"; what was read before it stays, the cue lists stay as they were.
+    void ReadInstallationSettings();
+
+    const TModulePorts &Ports() const { return m_ports; }
+    IRandomGenerator &Random() const;
+    const QString &ProgramFolder() const { return m_programFolder; }
+    TStoredUserValues &StoredValues() const { return m_storedValues; }
+    QTimer &ModuleTimer() { return m_moduleTimer; }
+
+private:
+    TStoredUserValues &m_storedValues;
+    TModulePorts m_ports;
+    QString m_programFolder;
+    QHash<QString, QString> m_cueLists;
+    QTimer m_moduleTimer;
+};
