@@ -25,13 +25,13 @@ public:
 };
 
 // Sounds the core asks for: a cue list from the installation settings (one of its files is drawn),
-// a wave file of sounds/ played to its end before the call returns, and the system's default beep.
+// a wave file (full path) played to its end before the call returns, and the system's default beep.
 class ISoundPort
 {
 public:
     virtual ~ISoundPort() = default;
     virtual void playCue(const QString &cueList) = 0;
-    virtual void playSoundSync(const QString &fileName) = 0;
+    virtual void playSoundSync(const QString &filePath) = 0;
     virtual void beep() = 0;
 };
 

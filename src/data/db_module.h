@@ -89,6 +89,12 @@ public:
     // "'%s' ist kein gültiger Integerwert"; what was read before it stays, the cue lists stay as they were.
     void ReadInstallationSettings();
 
+    // --- exam: test assembly and evaluation (src/exam/) ---
+
+    // --- picture sets: rules and archives (src/pictures/) ---
+
+    // --- music (src/sound/) ---
+
     const TModulePorts &Ports() const { return m_ports; }
     IRandomGenerator &Random() const;
     const QString &ProgramFolder() const { return m_programFolder; }
