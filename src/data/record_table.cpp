@@ -298,7 +298,8 @@ int TRecordTable::InsertSorted(TRecord *record)
 {
     const auto it = std::lower_bound(m_sorted.begin(), m_sorted.end(), record,
                                      [this](const TRecord *x, const TRecord *y) { return Less(x, y); });
-    return int(m_sorted.insert(it, record) - m_sorted.begin());
+    const auto inserted = m_sorted.insert(it, record);
+    return int(inserted - m_sorted.begin());
 }
 
 void TRecordTable::SetOrderFromSpec(const QString &fieldNames, bool descending, bool caseInsensitive)
@@ -651,7 +652,8 @@ void TRecordTable::Post()
         auto rowPos = m_rows.end();
         if (!m_insertAppends && current != nullptr)
             rowPos = std::find(m_rows.begin(), m_rows.end(), current);
-        const int rowIndex = int(m_rows.insert(rowPos, record) - m_rows.begin());
+        const auto inserted = m_rows.insert(rowPos, record);
+        const int rowIndex = int(inserted - m_rows.begin());
         m_cursor = HasOwnOrder() ? InsertSorted(record) : rowIndex;
     } else {
         record = CurrentRecord();
@@ -722,11 +724,22 @@ void TRecordTable::SetFilter(const QString &filter)
                  .arg(filter));
     if (m_filtered && Active())
         EndEditForMove();
+    const QString previousText = m_filterText;
+    const TFilterExpr previousExpr = m_filterExpr;
     m_filterText = filter;
     m_filterExpr = *parsed;
     m_resolvedGeneration = ~quint64(0);
     Changed();
     if (m_filtered && Active()) {
+        // A filter on a missing field or of the wrong type fails now and leaves the previous one in force.
+        try {
+            ResolvedFilter();
+        } catch (...) {
+            m_filterText = previousText;
+            m_filterExpr = previousExpr;
+            m_resolvedGeneration = ~quint64(0);
+            throw;
+        }
         GoFirst();
         Notify(Change::Moved);
     }
@@ -741,6 +754,14 @@ void TRecordTable::SetFiltered(bool filtered)
     m_filtered = filtered;
     Changed();
     if (Active()) {
+        if (Filtering()) {
+            try {
+                ResolvedFilter();
+            } catch (...) {
+                m_filtered = false;
+                throw;
+            }
+        }
         GoFirst();
         Notify(Change::Moved);
     }

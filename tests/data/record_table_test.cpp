@@ -1,0 +1,425 @@
+#include "app/velmora_error.h"
+#include "data/record_table.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Runs `action` and returns the error text it throws (empty when it throws nothing).
+QString errorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const VelmoraError &error) {
+        return error.message();
+    }
+    return {};
+}
+
+// A sets-like table: ID (AutoInc), Name (String 20), Wertung (Word), Editierbar (Boolean), Text (Memo).
+std::unique_ptr<TRecordTable> makeSets()
+{
+    auto table = std::make_unique<TRecordTable>(QStringLiteral("SetsTable"));
+    table->AddField(QStringLiteral("ID"), TFieldType::AutoInc);
+    table->AddField(QStringLiteral("Name"), TFieldType::String, 20);
+    table->AddField(QStringLiteral("Wertung"), TFieldType::Word);
+    table->AddField(QStringLiteral("Editierbar"), TFieldType::Boolean);
+    table->AddField(QStringLiteral("Text"), TFieldType::Memo);
+    table->Open();
+    return table;
+}
+
+void addSet(TRecordTable &table, const QString &name, int wertung, bool editierbar = false)
+{
+    table.Append();
+    table.FieldByName(QStringLiteral("Name")).SetAsString(name);
+    table.FieldByName(QStringLiteral("Wertung")).SetAsInteger(wertung);
+    table.FieldByName(QStringLiteral("Editierbar")).SetAsBoolean(editierbar);
+    table.Post();
+}
+
+// The names of the visible records in browse order (moves the cursor).
+QStringList names(TRecordTable &table, const QString &field = QStringLiteral("Name"))
+{
+    QStringList result;
+    for (table.First(); !table.Eof(); table.Next())
+        result << table.FieldByName(field).AsString();
+    return result;
+}
+
+class RecordingObserver final : public ITableObserver
+{
+public:
+    void recordMoved() override { events << QStringLiteral("moved"); }
+    void modeChanged() override { events << QStringLiteral("mode"); }
+    void postedOrCancelled() override { events << QStringLiteral("posted"); }
+    void fieldWritten(const TField &field) override { events << QStringLiteral("field:") + field.Name(); }
+    QStringList events;
+};
+
+} // namespace
+
+TEST(RecordTableEmpty, ReadsGiveNullResultsAndLoopBodyRunsOnce)
+{
+    auto table = makeSets();
+    EXPECT_TRUE(table->Bof());
+    EXPECT_TRUE(table->Eof());
+    EXPECT_EQ(table->RecordCount(), 0);
+    EXPECT_EQ(table->RecNo(), 0);
+    int bodies = 0;
+    table->First();
+    do {
+        ++bodies;
+        EXPECT_EQ(table->FieldByName(QStringLiteral("Wertung")).AsInteger(), 0);
+        EXPECT_EQ(table->FieldByName(QStringLiteral("Name")).AsString(), QString());
+        EXPECT_FALSE(table->FieldByName(QStringLiteral("Editierbar")).AsBoolean());
+        EXPECT_TRUE(table->FieldByName(QStringLiteral("ID")).IsNull());
+        table->Next();
+    } while (!table->Eof());
+    EXPECT_EQ(bodies, 1);
+    EXPECT_EQ(errorOf([&] { table->Delete(); }),
+              QStringLiteral("SetsTable: Operation bei leerer Datenmenge nicht ausführbar"));
+}
+
+TEST(RecordTableStructure, ClosedTableAndMissingFieldsFailWithPrefixedTexts)
+{
+    TRecordTable table(QStringLiteral("FragenTable"));
+    table.AddField(QStringLiteral("Antwort1kreuz"), TFieldType::Boolean);
+    EXPECT_EQ(errorOf([&] { table.RecordCount(); }),
+              QStringLiteral("FragenTable: Operation bei geschlossener Datenmenge nicht ausführbar"));
+    EXPECT_EQ(table.FieldByName(QStringLiteral("ANTWORT1KREUZ")).Name(), QStringLiteral("Antwort1kreuz"));
+    EXPECT_EQ(errorOf([&] { table.FieldByName(QStringLiteral("Klasse_S")); }),
+              QStringLiteral("FragenTable: Das Feld 'Klasse_S' wurde nicht gefunden"));
+    TRecordTable unnamed;
+    EXPECT_EQ(errorOf([&] { unnamed.FieldByName(QStringLiteral("X")); }),
+              QStringLiteral("Das Feld 'X' wurde nicht gefunden"));
+    table.Open();
+    EXPECT_FALSE(errorOf([&] { table.AddField(QStringLiteral("Neu"), TFieldType::Integer); }).isEmpty());
+    table.Close();
+    table.SetFilter(QStringLiteral("(Antwort1kreuz)"));
+    table.Open();
+    EXPECT_EQ(table.Filter(), QStringLiteral("(Antwort1kreuz)")); // Close keeps fields and filter text
+    EXPECT_EQ(table.FieldCount(), 1);
+}
+
+TEST(RecordTableAutoInc, NewTableCountsFromZeroAndReusesFreedRecordNumbers)
+{
+    auto table = makeSets();
+    EXPECT_EQ(table->AutoIncCounter(), -1);
+    table->Append();
+    table->Post();
+    EXPECT_EQ(table->FieldByName(QStringLiteral("ID")).AsInteger(), 0);
+    table->Delete();
+    table->Append();
+    table->Post();
+    EXPECT_EQ(table->FieldByName(QStringLiteral("ID")).AsInteger(), 1);
+    EXPECT_EQ(table->CurrentRecordNumber(), 0); // the freed number came back
+
+    addSet(*table, QStringLiteral("b"), 1); // record number 1
+    addSet(*table, QStringLiteral("c"), 1); // record number 2
+    table->First();
+    table->Delete(); // frees 0
+    table->Locate(QStringLiteral("Name"), QStringLiteral("c"));
+    table->Delete(); // frees 2
+    addSet(*table, QStringLiteral("d"), 1);
+    EXPECT_EQ(table->CurrentRecordNumber(), 2); // most recently freed first
+    addSet(*table, QStringLiteral("e"), 1);
+    EXPECT_EQ(table->CurrentRecordNumber(), 0);
+    addSet(*table, QStringLiteral("f"), 1);
+    EXPECT_EQ(table->CurrentRecordNumber(), 3);
+}
+
+TEST(RecordTableAutoInc, CounterOnlyRisesWhenPostedAndFollowsHigherValues)
+{
+    auto table = makeSets();
+    table->Append();
+    EXPECT_EQ(table->FieldByName(QStringLiteral("ID")).AsInteger(), 0);
+    table->Cancel();
+    table->Append();
+    table->FieldByName(QStringLiteral("ID")).SetAsInteger(7);
+    table->Post();
+    EXPECT_EQ(table->AutoIncCounter(), 7);
+    table->Append();
+    EXPECT_EQ(table->FieldByName(QStringLiteral("ID")).AsInteger(), 8);
+}
+
+TEST(RecordTableFields, ConversionsAndTheirErrors)
+{
+    auto table = makeSets();
+    TField wertung = table->FieldByName(QStringLiteral("wertung"));
+    TField name = table->FieldByName(QStringLiteral("Name"));
+    TField text = table->FieldByName(QStringLiteral("Text"));
+    EXPECT_EQ(errorOf([&] { wertung.SetAsInteger(3); }), QStringLiteral("SetsTable: Dataset is not in edit mode."));
+    table->Append();
+    EXPECT_EQ(errorOf([&] { wertung.SetAsString(QStringLiteral("12a")); }),
+              QStringLiteral("'12a' ist kein gültiger Integerwert für Feld 'Wertung'"));
+    wertung.SetAsString(QStringLiteral("12"));
+    EXPECT_EQ(wertung.AsInteger(), 12);
+    wertung.SetAsString(QString());
+    EXPECT_TRUE(wertung.IsNull());
+    EXPECT_EQ(wertung.AsString(), QString());
+    EXPECT_FALSE(errorOf([&] { wertung.SetAsInteger(65536); }).isEmpty());
+    EXPECT_FALSE(errorOf([&] { wertung.SetAsInteger(-1); }).isEmpty());
+    wertung.SetAsInteger(65535);
+
+    name.SetAsString(QStringLiteral("abcdefghijklmnopqrstuvwxy"));
+    EXPECT_EQ(name.AsString(), QStringLiteral("abcdefghijklmnopqrst"));
+    name.SetAsString(QStringLiteral("ab") + QChar(0) + QStringLiteral("cd"));
+    EXPECT_EQ(name.AsString(), QStringLiteral("ab"));
+    name.SetAsString(QString());
+    EXPECT_FALSE(name.IsNull()); // an assigned empty String is a value
+    text.SetAsString(QStringLiteral("x"));
+    text.SetAsString(QString());
+    EXPECT_TRUE(text.IsNull()); // an empty Memo is null
+
+    TField id = table->FieldByName(QStringLiteral("ID"));
+    id.SetAsInteger(-42);
+    EXPECT_EQ(id.AsString(), QStringLiteral("-42"));
+    table->Post();
+    EXPECT_EQ(wertung.AsInteger(), 65535);
+}
+
+TEST(RecordTableMovement, FlagsAndPositions)
+{
+    auto table = makeSets();
+    for (const char *n : {"a", "b", "c", "d"})
+        addSet(*table, QString::fromLatin1(n), 1);
+    table->First();
+    EXPECT_TRUE(table->Bof());
+    EXPECT_FALSE(table->Eof());
+    table->Prior();
+    EXPECT_TRUE(table->Bof());
+    EXPECT_EQ(table->RecNo(), 1);
+    table->Next();
+    EXPECT_FALSE(table->Bof());
+    EXPECT_FALSE(table->Eof());
+    EXPECT_EQ(table->MoveBy(5), 2);
+    EXPECT_TRUE(table->Eof());
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("d"));
+    table->Next();
+    EXPECT_EQ(table->RecNo(), 4); // stays on the last record
+    EXPECT_EQ(table->MoveBy(-2), -2);
+    EXPECT_FALSE(table->Bof());
+    EXPECT_EQ(table->RecNo(), 2);
+    table->SetRecNo(9);
+    EXPECT_EQ(table->RecNo(), 2);
+    table->SetRecNo(3);
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("c"));
+    table->Last();
+    EXPECT_TRUE(table->Eof());
+    EXPECT_EQ(table->RecNo(), 4);
+}
+
+TEST(RecordTableDelete, LoopVisitsTheRecordBeforeTheLastTwice)
+{
+    auto table = makeSets();
+    for (const char *n : {"a", "b", "c", "d"})
+        addSet(*table, QString::fromLatin1(n), 1);
+    QStringList seen;
+    table->First();
+    while (!table->Eof()) {
+        const QString name = table->FieldByName(QStringLiteral("Name")).AsString();
+        seen << name;
+        if (name == u"b" || name == u"d")
+            table->Delete();
+        else
+            table->Next();
+    }
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
+                                 QStringLiteral("c")}));
+    EXPECT_EQ(table->RecordCount(), 2);
+
+    table->Last();
+    table->Delete();
+    EXPECT_FALSE(table->Eof());
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("a"));
+    table->Delete();
+    EXPECT_TRUE(table->Bof());
+    EXPECT_TRUE(table->Eof());
+}
+
+TEST(RecordTableEditing, MovementPostsWrittenRecordsAndDropsUntouchedOnes)
+{
+    auto table = makeSets();
+    addSet(*table, QStringLiteral("a"), 1);
+    table->Append();
+    table->First(); // nothing written: dropped
+    EXPECT_EQ(table->RecordCount(), 1);
+    EXPECT_EQ(table->AutoIncCounter(), 0);
+
+    table->Append();
+    table->FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("b"));
+    table->First(); // written: posted
+    EXPECT_EQ(table->RecordCount(), 2);
+
+    table->Edit();
+    table->FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("a2"));
+    table->Next();
+    EXPECT_EQ(names(*table), (QStringList{QStringLiteral("a2"), QStringLiteral("b")}));
+
+    table->First();
+    table->Edit();
+    table->FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("zzz"));
+    table->Cancel();
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("a2"));
+
+    // Insert goes before the current record in the row order; Delete while inserting cancels.
+    table->Last();
+    table->Insert();
+    table->FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("mid"));
+    table->Post();
+    EXPECT_EQ(table->RecNo(), 2);
+    table->Insert();
+    table->Delete();
+    EXPECT_EQ(names(*table), (QStringList{QStringLiteral("a2"), QStringLiteral("mid"), QStringLiteral("b")}));
+
+    // Edit on an empty view starts an insert.
+    auto empty = makeSets();
+    empty->Edit();
+    EXPECT_EQ(empty->State(), TTableState::Insert);
+    empty->Post();
+    EXPECT_EQ(empty->RecordCount(), 1);
+}
+
+TEST(RecordTableLocate, ConvertsValuesMatchesSeveralFieldsAndRespectsTheFilter)
+{
+    auto table = makeSets();
+    addSet(*table, QStringLiteral("a"), 5);
+    addSet(*table, QStringLiteral("b"), 5, true);
+    addSet(*table, QStringLiteral("b"), 3, true);
+    table->First();
+    EXPECT_TRUE(table->Locate(QStringLiteral("Wertung"), QStringLiteral("5")));
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("a"));
+    EXPECT_TRUE(table->Locate(QStringLiteral("Name; Wertung"), QVariantList{QStringLiteral("b"), 3}));
+    EXPECT_EQ(table->RecNo(), 3);
+    EXPECT_FALSE(table->Locate(QStringLiteral("Name"), QStringLiteral("B"))); // texts compare exactly
+    EXPECT_EQ(table->RecNo(), 3);
+    EXPECT_FALSE(table->Locate(QStringLiteral("Text"), QStringLiteral("")));
+    EXPECT_EQ(errorOf([&] { table->Locate(QStringLiteral("Wertung"), QStringLiteral("x")); }),
+              QStringLiteral("'x' ist kein gültiger Integerwert für Feld 'Wertung'"));
+
+    table->SetFilter(QStringLiteral("(Editierbar)"));
+    table->SetFiltered(true);
+    EXPECT_FALSE(table->Locate(QStringLiteral("Name"), QStringLiteral("a")));
+    EXPECT_TRUE(table->Locate(QStringLiteral("ID"), 2));
+    EXPECT_EQ(table->RecNo(), 2);
+}
+
+TEST(RecordTableFilter, AcceptsOnlyTheLanguageAndFiltersExactly)
+{
+    auto table = makeSets();
+    for (const QString &good :
+         {QStringLiteral(""), QStringLiteral("ID = 3"), QStringLiteral("ID=3"), QStringLiteral("( ID = 3 )"),
+          QStringLiteral("(Name = 'A')"), QStringLiteral("(Editierbar)"), QStringLiteral("  Editierbar  "),
+          QStringLiteral("(Name = '')")})
+        EXPECT_EQ(errorOf([&] { table->SetFilter(good); }), QString()) << qPrintable(good);
+    for (const QString &bad :
+         {QStringLiteral("ID = -3"), QStringLiteral("ID > 3"), QStringLiteral("ID = 3 and Wertung = 1"),
+          QStringLiteral("((ID = 3))"), QStringLiteral("(ID = 3"), QStringLiteral("Name = 'A"),
+          QStringLiteral("Name = \"A\""), QStringLiteral("Na me = 1"), QStringLiteral("ID = 3x"),
+          QStringLiteral("= 3"), QStringLiteral("Name = 'it's'")}) {
+        const QString error = errorOf([&] { table->SetFilter(bad); });
+        EXPECT_TRUE(error.startsWith(QStringLiteral("SetsTable: Der Filter \"") + bad)) << qPrintable(bad);
+    }
+
+    addSet(*table, QStringLiteral("A"), 1);
+    addSet(*table, QStringLiteral("A1"), 2, true);
+    addSet(*table, QStringLiteral("A"), 3, true);
+    table->SetFilter(QStringLiteral("(Name = 'A')"));
+    EXPECT_EQ(table->RecordCount(), 3); // the flag is off: nothing changes
+    table->SetFiltered(true);
+    EXPECT_EQ(table->RecordCount(), 2);
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Wertung")).AsInteger(), 1); // first visible record current
+    EXPECT_EQ(names(*table, QStringLiteral("Wertung")), (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
+    table->Last();
+    table->SetFilter(QStringLiteral("(Editierbar)"));
+    EXPECT_EQ(table->RecNo(), 1);
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("A1"));
+    table->SetFilter(QStringLiteral("Wertung = 3"));
+    EXPECT_EQ(table->RecordCount(), 1);
+    // A filter that does not fit the table fails when set and leaves the previous one in force.
+    EXPECT_EQ(errorOf([&] { table->SetFilter(QStringLiteral("Name = 3")); }),
+              QStringLiteral("SetsTable: Der Filter \"Name = 3\" passt nicht zum Typ des Feldes 'Name'"));
+    EXPECT_EQ(errorOf([&] { table->SetFilter(QStringLiteral("Fehlt = 3")); }),
+              QStringLiteral("SetsTable: Das Feld 'Fehlt' wurde nicht gefunden"));
+    EXPECT_EQ(table->Filter(), QStringLiteral("Wertung = 3"));
+    EXPECT_EQ(table->RecordCount(), 1);
+    table->SetFilter(QString());
+    EXPECT_EQ(table->RecordCount(), 3);
+}
+
+TEST(RecordTableSort, TiesFollowRecordNumbersAndLaterPostsTakeTheirPlace)
+{
+    auto table = makeSets();
+    addSet(*table, QStringLiteral("first"), 3);
+    addSet(*table, QStringLiteral("five"), 5);
+    addSet(*table, QStringLiteral("second"), 3);
+    table->SortOn(QStringLiteral("Wertung"), true);
+    EXPECT_EQ(names(*table), (QStringList{QStringLiteral("five"), QStringLiteral("second"), QStringLiteral("first")}));
+    table->SortOn(QStringLiteral("Wertung"), false);
+    EXPECT_EQ(names(*table), (QStringList{QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("five")}));
+
+    table->Locate(QStringLiteral("Name"), QStringLiteral("second"));
+    table->SortOn(QStringLiteral("Wertung;Name"), true);
+    EXPECT_EQ(table->FieldByName(QStringLiteral("Name")).AsString(), QStringLiteral("second")); // stays current
+    EXPECT_EQ(table->RecNo(), 2);
+
+    addSet(*table, QStringLiteral("four"), 4);
+    EXPECT_EQ(table->RecNo(), 2);
+    table->Edit();
+    table->FieldByName(QStringLiteral("Wertung")).SetAsInteger(1);
+    table->Post();
+    EXPECT_EQ(table->RecNo(), 4);
+    EXPECT_EQ(names(*table), (QStringList{QStringLiteral("five"), QStringLiteral("second"), QStringLiteral("first"),
+                                          QStringLiteral("four")}));
+    EXPECT_EQ(errorOf([&] { table->SortOn(QStringLiteral("Fehlt"), false); }),
+              QStringLiteral("SetsTable: Das Feld 'Fehlt' wurde nicht gefunden"));
+    table->Close();
+    table->Open();
+    addSet(*table, QStringLiteral("b"), 1);
+    addSet(*table, QStringLiteral("a"), 2);
+    EXPECT_EQ(names(*table), (QStringList{QStringLiteral("b"), QStringLiteral("a")})); // Close ended the sort
+}
+
+TEST(RecordTableIndex, TableIsBrowsedInItsIndexOrder)
+{
+    TRecordTable table(QStringLiteral("FragenTable"));
+    table.AddField(QStringLiteral("ID"), TFieldType::AutoInc);
+    table.AddIndexDef({QStringLiteral("ID"), QStringLiteral("ID"), false, false, false, true});
+    table.SetIndexName(QStringLiteral("ID"));
+    table.Open();
+    for (int id : {5, 2, 9, 1}) {
+        table.Append();
+        table.FieldByName(QStringLiteral("ID")).SetAsInteger(id);
+        table.Post();
+    }
+    EXPECT_EQ(names(table, QStringLiteral("ID")),
+              (QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("9")}));
+    table.Append();
+    table.Post();
+    EXPECT_EQ(table.FieldByName(QStringLiteral("ID")).AsInteger(), 10);
+    EXPECT_EQ(table.RecNo(), 5);
+}
+
+TEST(RecordTableObservers, AreToldOfEveryKindOfChangeUntilDetached)
+{
+    auto table = makeSets();
+    RecordingObserver observer;
+    table->Attach(&observer);
+    table->Append();
+    table->FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("x"));
+    table->Next(); // posts, then moves
+    table->Edit();
+    table->Cancel();
+    table->Delete();
+    EXPECT_EQ(observer.events, (QStringList{QStringLiteral("mode"), QStringLiteral("field:Name"),
+                                            QStringLiteral("posted"), QStringLiteral("moved"), QStringLiteral("mode"),
+                                            QStringLiteral("posted"), QStringLiteral("moved")}));
+    table->Detach(&observer);
+    observer.events.clear();
+    addSet(*table, QStringLiteral("y"), 1);
+    table->First();
+    EXPECT_TRUE(observer.events.isEmpty());
+}
