@@ -4,6 +4,7 @@
 #include "app/velmora_error.h"
 #include "app/version_ini.h"
 #include "data/table_schemas.h"
+#include "sound/music_engine.h"
 
 namespace {
 
@@ -15,6 +16,11 @@ TMainDataModule::TMainDataModule(TStoredUserValues &storedValues, const TModuleP
                                  QString programFolder, QObject *parent)
     : QObject(parent), m_storedValues(storedValues), m_ports(ports), m_programFolder(std::move(programFolder))
 {
+    if (m_ports.audio) {
+        m_musicEngine = std::make_unique<TMusicEngine>(*m_ports.audio, *m_ports.random, m_ports.events);
+        m_musicEngine->SetShuffle(true);
+    }
+
     DefineFragenTable(FragenTable);
     DefineFrageboegenTable(FrageboegenTable);
     DefineTestTable(TestTable);

@@ -8,11 +8,15 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <memory>
+
+class IAudioBackend;
 class IDialogPort;
 class IEventPort;
 class IRandomGenerator;
 class IScreenPort;
 class ISoundPort;
+class TMusicEngine;
 class TStoredUserValues;
 
 // What the data module asks of the world around it. The user interface supplies the real ones;
@@ -24,6 +28,7 @@ struct TModulePorts
     ISoundPort *sounds = nullptr;
     IRandomGenerator *random = nullptr;
     IEventPort *events = nullptr;
+    IAudioBackend *audio = nullptr; // the music engine plays through it; none: no music engine
 };
 
 // The one object that holds the program's data: every record table, the amounts and links of the
@@ -94,6 +99,8 @@ public:
     // --- picture sets: rules and archives (src/pictures/) ---
 
     // --- music (src/sound/) ---
+    // The music engine, created with the module with shuffle on (nullptr without an audio back end).
+    TMusicEngine *MusicEngine() const { return m_musicEngine.get(); }
 
     const TModulePorts &Ports() const { return m_ports; }
     IRandomGenerator &Random() const;
@@ -107,4 +114,5 @@ private:
     QString m_programFolder;
     QHash<QString, QString> m_cueLists;
     QTimer m_moduleTimer;
+    std::unique_ptr<TMusicEngine> m_musicEngine;
 };

@@ -1,6 +1,8 @@
 #include "app/stored_user_values.h"
 #include "app/velmora_error.h"
 #include "data/db_module.h"
+#include "sound/fake_audio_backend.h"
+#include "sound/music_engine.h"
 #include "support/fakes.h"
 
 #include <QCoreApplication>
@@ -231,4 +233,14 @@ TEST_F(DataModuleTest, CueListsAreReadAfterValidAmountsAndKeptWhenALaterReadingF
     writeVersionIni("Int1=x\r\nsnd_quit=other.wav\r\n");
     EXPECT_EQ(readSettingsError(), QStringLiteral("'x' ist kein gültiger Integerwert"));
     EXPECT_EQ(module().CueList(QStringLiteral("snd_quit")), QStringLiteral("bye.wav"));
+}
+
+TEST_F(DataModuleTest, OwnsAShufflingMusicEngineWhenGivenAnAudioBackEnd)
+{
+    EXPECT_EQ(module().MusicEngine(), nullptr);
+    m_module.reset();
+    FakeAudioBackend audio;
+    m_ports.audio = &audio;
+    ASSERT_NE(module().MusicEngine(), nullptr);
+    EXPECT_TRUE(module().MusicEngine()->Shuffle());
 }
