@@ -27,7 +27,8 @@ void collectFiles(const QString &folder, QStringList &paths)
     for (const QFileInfo &entry : sortedEntries(dir, QDir::Files | QDir::Hidden | QDir::System))
         paths << prefix + entry.fileName();
 
-    for (const QFileInfo &entry : sortedEntries(dir, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
+    for (const QFileInfo &entry :
+         sortedEntries(dir, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
         if (entry.fileName().startsWith(u'.'))
             continue;
         collectFiles(prefix + entry.fileName(), paths);

@@ -31,8 +31,8 @@ bool matchWildcards(QStringView name, QStringView pattern)
         if (p < pattern.size() && pattern[p] == u'*') {
             starPattern = p++;
             starName = n;
-        } else if (p < pattern.size()
-                   && (pattern[p] == u'?' || pattern[p].toCaseFolded() == name[n].toCaseFolded())) {
+        } else if (p < pattern.size() &&
+                   (pattern[p] == u'?' || pattern[p].toCaseFolded() == name[n].toCaseFolded())) {
             ++p;
             ++n;
         } else if (starPattern >= 0) {

@@ -10,7 +10,8 @@
 class IAudioBackend
 {
 public:
-    enum class CueResult {
+    enum class CueResult
+    {
         Played,     // the sound was started (or played to its end when waited for)
         CannotOpen, // the file is missing or not a sound the back end can decode
         NoDevice,   // there is no audio output: nothing can sound

@@ -6,7 +6,8 @@
 
 #include <QFileInfo>
 
-TCuePlayer::TCuePlayer(IAudioBackend &backend, IRandomGenerator &random, QString soundsFolder, ISoundPort *beepPort)
+TCuePlayer::TCuePlayer(IAudioBackend &backend, IRandomGenerator &random, QString soundsFolder,
+                       ISoundPort *beepPort)
     : m_backend(backend), m_random(random), m_soundsFolder(std::move(soundsFolder)), m_beepPort(beepPort)
 {
 }

@@ -17,7 +17,8 @@ public:
     static QString PopCue() { return QStringLiteral("POP.wav"); }
 
     // beepPort: where the system's default beep comes from (only its beep() is used); may be null.
-    TCuePlayer(IAudioBackend &backend, IRandomGenerator &random, QString soundsFolder, ISoundPort *beepPort = nullptr);
+    TCuePlayer(IAudioBackend &backend, IRandomGenerator &random, QString soundsFolder,
+               ISoundPort *beepPort = nullptr);
     TCuePlayer(const TCuePlayer &) = delete;
     TCuePlayer &operator=(const TCuePlayer &) = delete;
 

@@ -72,8 +72,9 @@ QStringList plsEntries(const QString &text)
             continue;
         if (line.front() == u'[') {
             const qsizetype close = line.indexOf(u']');
-            inPlaylist = close > 0
-                         && line.mid(1, close - 1).trimmed().compare(QLatin1String("playlist"), Qt::CaseInsensitive) == 0;
+            inPlaylist =
+                close > 0 &&
+                line.mid(1, close - 1).trimmed().compare(QLatin1String("playlist"), Qt::CaseInsensitive) == 0;
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');
@@ -119,16 +120,16 @@ TMusicEngine::TMusicEngine(IAudioBackend &backend, IRandomGenerator &random, IEv
 
 bool TMusicEngine::IsWebAddress(const QString &entry)
 {
-    return entry.startsWith(QLatin1String("HTTP://"), Qt::CaseInsensitive)
-           || entry.startsWith(QLatin1String("FTP://"), Qt::CaseInsensitive);
+    return entry.startsWith(QLatin1String("HTTP://"), Qt::CaseInsensitive) ||
+           entry.startsWith(QLatin1String("FTP://"), Qt::CaseInsensitive);
 }
 
 bool TMusicEngine::IsPlayableFile(const QString &path)
 {
-    static const QStringList playable{
-        QStringLiteral(".MP1"), QStringLiteral(".MP2"), QStringLiteral(".MP3"), QStringLiteral(".WAV"),
-        QStringLiteral(".OGG"), QStringLiteral(".MOD"), QStringLiteral(".S3M"), QStringLiteral(".IT"),
-        QStringLiteral(".UMX"), QStringLiteral(".MO3"), QStringLiteral(".MTM"), QStringLiteral(".XM")};
+    static const QStringList playable{QStringLiteral(".MP1"), QStringLiteral(".MP2"), QStringLiteral(".MP3"),
+                                      QStringLiteral(".WAV"), QStringLiteral(".OGG"), QStringLiteral(".MOD"),
+                                      QStringLiteral(".S3M"), QStringLiteral(".IT"),  QStringLiteral(".UMX"),
+                                      QStringLiteral(".MO3"), QStringLiteral(".MTM"), QStringLiteral(".XM")};
     return playable.contains(upperExtension(path));
 }
 
@@ -136,8 +137,8 @@ QStringList TMusicEngine::ReadPlaylistFile(const QString &path)
 {
     const QString extension = upperExtension(path);
     QFile file(path);
-    if ((extension != QLatin1String(".PLS") && extension != QLatin1String(".M3U")) || file.size() > kMaxPlaylistFileBytes
-        || !file.open(QIODevice::ReadOnly))
+    if ((extension != QLatin1String(".PLS") && extension != QLatin1String(".M3U")) ||
+        file.size() > kMaxPlaylistFileBytes || !file.open(QIODevice::ReadOnly))
         return {};
     const QString text = decodeText(file.readAll());
     const QStringList raw = extension == QLatin1String(".PLS") ? plsEntries(text) : m3uEntries(text);

@@ -8,7 +8,12 @@ class IAudioBackend;
 class IEventPort;
 class IRandomGenerator;
 
-enum class TMusicStatus { Stopped, Playing, Ended };
+enum class TMusicStatus
+{
+    Stopped,
+    Playing,
+    Ended
+};
 
 // The background music: a playlist of files (and web addresses from playlist files), the track that is
 // playing, and a check that notices when a track has ended. Moving on to the next track after an end

@@ -41,18 +41,22 @@ TEST_F(ListFilesTest, DotFoldersAreSkippedButDotFilesAndNamesWithoutDotAreListed
     file(QStringLiteral(".profile"));
     file(QStringLiteral("README"));
 
-    EXPECT_EQ(ListFiles(root.path()), (QStringList{path(QStringLiteral(".profile")), path(QStringLiteral("README"))}));
+    EXPECT_EQ(ListFiles(root.path()),
+              (QStringList{path(QStringLiteral(".profile")), path(QStringLiteral("README"))}));
 }
 
 TEST_F(ListFilesTest, LinksToFoldersAreNotFollowedButLinksToFilesAreListed)
 {
     file(QStringLiteral("sub/a.mp3"));
-    ASSERT_EQ(::symlink(QFile::encodeName(root.path()).constData(), QFile::encodeName(path(QStringLiteral("sub/loop"))).constData()), 0);
+    ASSERT_EQ(::symlink(QFile::encodeName(root.path()).constData(),
+                        QFile::encodeName(path(QStringLiteral("sub/loop"))).constData()),
+              0);
     ASSERT_EQ(::symlink("a.mp3", QFile::encodeName(path(QStringLiteral("sub/link.mp3"))).constData()), 0);
     ASSERT_EQ(::symlink("nowhere", QFile::encodeName(path(QStringLiteral("sub/dangling"))).constData()), 0);
 
-    EXPECT_EQ(ListFiles(root.path()), (QStringList{path(QStringLiteral("sub/a.mp3")), path(QStringLiteral("sub/dangling")),
-                                                   path(QStringLiteral("sub/link.mp3"))}));
+    EXPECT_EQ(ListFiles(root.path()),
+              (QStringList{path(QStringLiteral("sub/a.mp3")), path(QStringLiteral("sub/dangling")),
+                           path(QStringLiteral("sub/link.mp3"))}));
 }
 
 TEST_F(ListFilesTest, MissingFolderGivesEmptyListAndStillLetsMessagesThroughOnce)
@@ -74,7 +78,8 @@ TEST_F(ListFilesTest, UnreadableSubFolderAddsNothingAndTheSearchGoesOn)
     file(QStringLiteral("b/open.mp3"));
     QFile::setPermissions(path(QStringLiteral("a")), QFileDevice::Permissions());
     const QStringList files = ListFiles(root.path());
-    QFile::setPermissions(path(QStringLiteral("a")), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(path(QStringLiteral("a")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(files, QStringList{path(QStringLiteral("b/open.mp3"))});
 }
 

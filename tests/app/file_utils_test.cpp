@@ -18,12 +18,23 @@ TEST(MatchesFilePattern, StarDotStarMatchesEveryNameWithOrWithoutDot)
 
 TEST(MatchesFilePattern, WildcardsAndCase)
 {
-    struct Case { const char *name, *pattern; bool matches; };
+    struct Case
+    {
+        const char *name, *pattern;
+        bool matches;
+    };
     const Case cases[] = {
-        {"X.DAT", "*.dat", true},       {"x.dat.bak", "*.dat", false}, {"data1.img", "data?.img", true},
-        {"data12.img", "data?.img", false}, {"abc", "abc.*", true},    {"abc.txt", "abc.*", true},
-        {"abcd", "abc.*", false},       {"sets.tmp", "*s.t*", true},   {"GUI_Home.bmp", "gui_*.BMP", true},
-        {"", "*", true},                {"a", "", false},
+        {"X.DAT", "*.dat", true},
+        {"x.dat.bak", "*.dat", false},
+        {"data1.img", "data?.img", true},
+        {"data12.img", "data?.img", false},
+        {"abc", "abc.*", true},
+        {"abc.txt", "abc.*", true},
+        {"abcd", "abc.*", false},
+        {"sets.tmp", "*s.t*", true},
+        {"GUI_Home.bmp", "gui_*.BMP", true},
+        {"", "*", true},
+        {"a", "", false},
     };
     for (const Case &c : cases)
         EXPECT_EQ(MatchesFilePattern(QString::fromLatin1(c.name), QString::fromLatin1(c.pattern)), c.matches)
@@ -34,7 +45,10 @@ class FileUtilsTest : public ::testing::Test
 {
 protected:
     QString path(const QString &relative) const { return root.path() + u'/' + relative; }
-    void file(const QString &relative, const QByteArray &bytes = "x") { writeWholeFile(path(relative), bytes); }
+    void file(const QString &relative, const QByteArray &bytes = "x")
+    {
+        writeWholeFile(path(relative), bytes);
+    }
     bool exists(const QString &relative) const { return QFileInfo::exists(path(relative)); }
     QByteArray read(const QString &relative) const { return readWholeFile(path(relative)); }
 
@@ -95,7 +109,8 @@ TEST_F(FileUtilsTest, CopyFiles_NeverWritesThroughALinkInTheDestination)
     file(QStringLiteral("elsewhere.dat"), "not to be touched");
     QDir().mkpath(path(QStringLiteral("db")));
     ASSERT_EQ(::symlink(QFile::encodeName(path(QStringLiteral("elsewhere.dat"))).constData(),
-                        QFile::encodeName(path(QStringLiteral("db/fragen.dat"))).constData()), 0);
+                        QFile::encodeName(path(QStringLiteral("db/fragen.dat"))).constData()),
+              0);
 
     EXPECT_TRUE(CopyFiles(path(QStringLiteral("mdl/*.*")), path(QStringLiteral("db"))));
 
@@ -122,11 +137,13 @@ TEST_F(FileUtilsTest, DeleteFiles_RemovesMatchingFilesAndFoldersWholeButNotTheFo
     file(QStringLiteral("temp/sub/deep/b.bmp"));
     file(QStringLiteral("keep/precious.dat"), "precious");
     ASSERT_EQ(::symlink(QFile::encodeName(path(QStringLiteral("keep"))).constData(),
-                        QFile::encodeName(path(QStringLiteral("temp/link"))).constData()), 0);
+                        QFile::encodeName(path(QStringLiteral("temp/link"))).constData()),
+              0);
 
     EXPECT_TRUE(DeleteFiles(path(QStringLiteral("temp/*.*"))));
 
-    EXPECT_TRUE(QDir(path(QStringLiteral("temp"))).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
+    EXPECT_TRUE(QDir(path(QStringLiteral("temp")))
+                    .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("temp"))).isDir());
     EXPECT_EQ(read(QStringLiteral("keep/precious.dat")), "precious"); // a link is removed, not followed
 }

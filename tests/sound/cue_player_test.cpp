@@ -11,7 +11,11 @@ namespace {
 
 TEST(SplitCueList, SeparatorRules)
 {
-    struct Case { const char *list; QStringList names; };
+    struct Case
+    {
+        const char *list;
+        QStringList names;
+    };
     const Case cases[] = {
         {"a.wav;b.wav", {QStringLiteral("a.wav"), QStringLiteral("b.wav")}},
         {"a.wav;", {QStringLiteral("a.wav")}},

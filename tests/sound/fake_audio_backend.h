@@ -17,7 +17,8 @@ public:
     {
         releaseMusic();
         events << QStringLiteral("open:") + path;
-        if (!deviceOpen || unopenable.contains(path) || (!QFileInfo(path).isFile() && !openable.contains(path)))
+        if (!deviceOpen || unopenable.contains(path) ||
+            (!QFileInfo(path).isFile() && !openable.contains(path)))
             return false;
         track = path;
         position = 0;

@@ -134,8 +134,9 @@ TEST_F(MusicControllerTest, TimersCarryTheMusicFromOneTrackToTheNextByThemselves
     while (backend.played().size() < 2 && clock.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
 
-    EXPECT_EQ(backend.played(), (QStringList{QStringLiteral("play:") + folder.path() + QStringLiteral("/a.mp3"),
-                                             QStringLiteral("play:") + folder.path() + QStringLiteral("/b.mp3")}));
+    EXPECT_EQ(backend.played(),
+              (QStringList{QStringLiteral("play:") + folder.path() + QStringLiteral("/a.mp3"),
+                           QStringLiteral("play:") + folder.path() + QStringLiteral("/b.mp3")}));
     EXPECT_EQ(engine.Status(), TMusicStatus::Playing);
 }
 

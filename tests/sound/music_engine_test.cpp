@@ -38,10 +38,10 @@ TEST_F(MusicEngineTest, AddEntry_TakesPlayableTypesAndWebAddressesAndIgnoresTheR
                               "/m/e.flac", "/m.mp3/f", "http://radio.example/live", "Ftp://host/y.bin"})
         engine.AddEntry(QString::fromLatin1(entry));
 
-    EXPECT_EQ(engine.Playlist(), (QStringList{QStringLiteral("/m/a.Mp3"), QStringLiteral("/m/b.xm"),
-                                              QStringLiteral("/m/c.IT"), QStringLiteral("/m/d.wav"),
-                                              QStringLiteral("http://radio.example/live"),
-                                              QStringLiteral("Ftp://host/y.bin")}));
+    EXPECT_EQ(engine.Playlist(),
+              (QStringList{QStringLiteral("/m/a.Mp3"), QStringLiteral("/m/b.xm"), QStringLiteral("/m/c.IT"),
+                           QStringLiteral("/m/d.wav"), QStringLiteral("http://radio.example/live"),
+                           QStringLiteral("Ftp://host/y.bin")}));
 }
 
 TEST_F(MusicEngineTest, BuildPlaylist_KeepsTheFileListOrderAndSkipsTextFiles)
@@ -87,9 +87,10 @@ TEST_F(MusicEngineTest, PlsFile_ReadAsIniWithRelativeAbsoluteAndWebEntries)
                          "File5=beyond the count.mp3\r\n"
                          "numberofentries=4\r\n"));
 
-    EXPECT_EQ(engine.Playlist(), (QStringList{QStringLiteral("/already/there.mp3"), path(QStringLiteral("lists/relative/a.mp3")),
-                                              QStringLiteral("/abs/b.mp3"), QStringLiteral("http://stream.example/x"),
-                                              path(QStringLiteral("lists/../up/c.mp3"))}));
+    EXPECT_EQ(engine.Playlist(),
+              (QStringList{QStringLiteral("/already/there.mp3"), path(QStringLiteral("lists/relative/a.mp3")),
+                           QStringLiteral("/abs/b.mp3"), QStringLiteral("http://stream.example/x"),
+                           path(QStringLiteral("lists/../up/c.mp3"))}));
 }
 
 TEST_F(MusicEngineTest, PlsFile_WithoutCountOrWithAHugeOneStaysSane)
@@ -97,7 +98,8 @@ TEST_F(MusicEngineTest, PlsFile_WithoutCountOrWithAHugeOneStaysSane)
     engine.AddEntry(file(QStringLiteral("none.pls"), "[playlist]\nFile1=a.mp3\n"));
     EXPECT_TRUE(engine.Playlist().isEmpty());
 
-    engine.AddEntry(file(QStringLiteral("huge.pls"), "[playlist]\nNumberOfEntries=2147483647\nFile7=a.mp3\n"));
+    engine.AddEntry(
+        file(QStringLiteral("huge.pls"), "[playlist]\nNumberOfEntries=2147483647\nFile7=a.mp3\n"));
     EXPECT_EQ(engine.Playlist(), QStringList{path(QStringLiteral("a.mp3"))});
 }
 
@@ -111,7 +113,7 @@ TEST_F(MusicEngineTest, M3uFile_EveryLineNotACommentIsAnEntryTheLastOneToo)
                          "   # indented comment\r\n"
                          "  /abs/b.ogg  \r\n"
                          "HTTP://radio.example/stream\r\n"
-                         "Gr\xfcn.mp3\r\n"  // Windows-1252
+                         "Gr\xfcn.mp3\r\n" // Windows-1252
                          "last.mp3"));
     engine.AddEntry(file(QStringLiteral("utf8.M3U"), "\xef\xbb\xbfGr\xc3\xbcn.mp3\n"));
 
@@ -206,7 +208,8 @@ TEST_F(MusicEngineTest, InOrderWithoutShuffleAndWrapsAround)
         engine.NextTrack();
         names << playedName();
     }
-    EXPECT_EQ(names, (QStringList{QStringLiteral("a.mp3"), QStringLiteral("b.mp3"), QStringLiteral("a.mp3")}));
+    EXPECT_EQ(names,
+              (QStringList{QStringLiteral("a.mp3"), QStringLiteral("b.mp3"), QStringLiteral("a.mp3")}));
     engine.ClearPlaylist();
     engine.NextTrack(); // an empty playlist plays nothing
     EXPECT_EQ(backend.played().size(), 3);

@@ -148,8 +148,8 @@ TEST_F(SdlAudioBackendTest, VolumeScalesTheMusicButNotTheCues)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     const QByteArray raw = readWholeFile(output());
-    EXPECT_GT(samplesWithin(raw, 7000, 9000), kRate * 2 / 10 / 2);  // the cue at full strength
-    EXPECT_GT(samplesWithin(raw, 9000, 11000), kRate * 2 / 5 / 2);  // the music at half
+    EXPECT_GT(samplesWithin(raw, 7000, 9000), kRate * 2 / 10 / 2); // the cue at full strength
+    EXPECT_GT(samplesWithin(raw, 9000, 11000), kRate * 2 / 5 / 2); // the music at half
     EXPECT_EQ(samplesWithin(raw, 11001, 32767), 0);
 }
 
