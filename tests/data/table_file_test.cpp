@@ -226,7 +226,7 @@ const GoldenFile goldenFiles[] = {
 
 QString goldenPath(const char *name)
 {
-    return QString::fromLocal8Bit(qgetenv("VELMORA_TEST_DATA")) + QStringLiteral("/golden/") + QString::fromLatin1(name);
+    return QStringLiteral(VELMORA_GOLDEN_DIR "/") + QString::fromLatin1(name);
 }
 
 // A device in front of another that refuses every byte past the first `limit`.
