@@ -95,6 +95,28 @@ public:
     void ReadInstallationSettings();
 
     // --- exam: test assembly and evaluation (src/exam/) ---
+    // Replaces the running test by the questions of the questionnaire with this ID, in list order.
+    // An ID that no visible questionnaire carries gives an empty test.
+    void BuildTestFromQuestionnaire(int questionnaireId);
+    // Draws a questionnaire of CurrentClass, favouring the ones never taken or often failed, and
+    // builds from it; TestKind := 1, ReadyFlag from the class's last questionnaire in table order.
+    // A class without questionnaires gives an empty test.
+    void BuildRandomQuestionnaireTest();
+    // Replaces the running test by at most `count` distinct questions of CurrentClass, favouring the
+    // ones answered least often and most often wrongly; re-seeds the generator; TestKind := 0.
+    void BuildWeakQuestionTest(int count);
+    // Deletes every record of TestTable.
+    void ClearTest();
+    // "Klasse_" followed by the class code: the question's flag for that class.
+    static QString ClassFlagFieldName(const QString &classCode);
+    // The pass rule: class "MO" fails above 7 error points; any other class above 10, or at exactly
+    // 10 from exactly two wrong answers.
+    static bool IsFailed(const QString &classCode, int errorPoints, int wrongCount);
+    // The points a result earns (Int20 ... Int24); testKind 0 short test, otherwise questionnaire test.
+    int PointsForResult(int testKind, const QString &classCode, int errorPoints, int wrongCount) const;
+    // Scores the running test against FragenTable, updates the statistics and counters, books the
+    // points, plays the result cue and switches to "pimp" or "versager".
+    void EvaluateTest();
 
     // --- picture sets: rules and archives (src/pictures/) ---
 

@@ -1,0 +1,136 @@
+// Scoring the running test: the pass rule, the points a result earns, and the evaluation that
+// updates the learning statistics, books the points and shows the result screen.
+#include "app/ports.h"
+#include "data/db_module.h"
+#include "exam/next_token.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+bool TMainDataModule::IsFailed(const QString &classCode, int errorPoints, int wrongCount)
+{
+    if (classCode == u"MO")
+        return errorPoints > 7;
+    return errorPoints > 10 || (errorPoints == 10 && wrongCount == 2);
+}
+
+int TMainDataModule::PointsForResult(int testKind, const QString &classCode, int errorPoints, int wrongCount) const
+{
+    if (testKind == 0)
+        return errorPoints <= 0 ? Int20 : Int21;
+    if (IsFailed(classCode, errorPoints, wrongCount))
+        return Int24;
+    return errorPoints == 0 ? Int22 : Int23;
+}
+
+namespace {
+
+// The solution of a number question: the text between "Lsg: " and ")" of its answer template
+// "before (Lsg: 42) after".
+QString numberSolution(const QString &answerTemplate)
+{
+    int position = 1;
+    NextToken(answerTemplate, position, QStringLiteral("Lsg: "));
+    return NextToken(answerTemplate, position, QStringLiteral(")"));
+}
+
+} // namespace
+
+void TMainDataModule::EvaluateTest()
+{
+    // The evaluation sound is played to its end before anything is scored.
+    if (ISoundPort *sounds = Ports().sounds)
+        sounds->playSoundSync(ProgramFolder() + QStringLiteral("/sounds/") + CueList(QStringLiteral("snd_auswerten")));
+
+    int wrongCount = 0;
+    qint64 errorPoints = 0;
+    TeaserBildID = -1;
+    TeaserTextID = -1;
+
+    TField testFrageId = TestTable.FieldByName(QStringLiteral("FrageID"));
+    TField testAnswer = TestTable.FieldByName(QStringLiteral("Antwort"));
+    TField testTicks[] = {TestTable.FieldByName(QStringLiteral("Antwort1kreuz")),
+                          TestTable.FieldByName(QStringLiteral("Antwort2kreuz")),
+                          TestTable.FieldByName(QStringLiteral("Antwort3kreuz"))};
+    TField testFragebogen = TestTable.FieldByName(QStringLiteral("Fragebogen"));
+
+    TField fragetyp = FragenTable.FieldByName(QStringLiteral("Fragetyp"));
+    TField answerTemplate = FragenTable.FieldByName(QStringLiteral("Antwort1"));
+    TField marks[] = {FragenTable.FieldByName(QStringLiteral("Antwort1kreuz")),
+                      FragenTable.FieldByName(QStringLiteral("Antwort2kreuz")),
+                      FragenTable.FieldByName(QStringLiteral("Antwort3kreuz"))};
+    TField fehlerpunkte = FragenTable.FieldByName(QStringLiteral("Fehlerpunkte"));
+    TField falsch = FragenTable.FieldByName(QStringLiteral("Falsch"));
+    TField bearbeitet = FragenTable.FieldByName(QStringLiteral("Bearbeitet"));
+
+    // A questionnaire test belongs to the questionnaire named by its first record.
+    TestTable.First();
+    const bool hasQuestionnaire = !TestTable.IsEmpty() && !testFragebogen.IsNull();
+    const int questionnaireId = testFragebogen.AsInteger();
+
+    for (; !TestTable.Eof(); TestTable.Next()) {
+        if (testFrageId.IsNull() || !FragenTable.Locate(QStringLiteral("ID"), testFrageId.AsInteger())) {
+            if (IDialogPort *dialogs = Ports().dialogs)
+                dialogs->showMessage(QStringLiteral("Frage nicht gefunden"));
+            continue;
+        }
+        FragenTable.Edit();
+        bearbeitet.SetAsInteger(bearbeitet.AsInteger() + 1);
+        std::optional<bool> right;
+        switch (fragetyp.AsInteger()) {
+        case 1:
+            // Every answer must carry exactly the tick it should: a missing tick is as wrong as an extra one.
+            right = true;
+            for (int i = 0; i < 3; ++i)
+                right = *right && testTicks[i].AsBoolean() == marks[i].AsBoolean();
+            break;
+        case 2:
+            // The typed text must equal the solution exactly: no trimming, no numeric comparison.
+            right = testAnswer.AsString() == numberSolution(answerTemplate.AsString());
+            break;
+        default:
+            break; // never scored
+        }
+        if (right.has_value()) {
+            if (*right) {
+                falsch.SetAsInteger(falsch.AsInteger() - 1);
+            } else {
+                falsch.SetAsInteger(falsch.AsInteger() + 1);
+                ++wrongCount;
+                errorPoints += fehlerpunkte.AsInteger();
+            }
+        }
+        FragenTable.Post();
+    }
+
+    const int e = int(std::clamp<qint64>(errorPoints, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    LastPoints = PointsForResult(TestKind, CurrentClass, e, wrongCount);
+    const qint64 total = qint64(GetPimpPoints()) + LastPoints;
+    SetPimpPoints(int(std::clamp<qint64>(total, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
+    LastErrorPoints = e;
+    LastWrongCount = wrongCount;
+
+    if (TestKind == 0) {
+        LastPassed = wrongCount == 0;
+    } else {
+        LastPassed = !IsFailed(CurrentClass, e, wrongCount);
+        // The questionnaire's counter is posted before the result screen appears, so that the new
+        // screen never finds the questionnaire half edited. A test without a questionnaire of its
+        // own changes no questionnaire's counters.
+        if (hasQuestionnaire && FrageboegenTable.Locate(QStringLiteral("ID"), questionnaireId)) {
+            const QString counter = !LastPassed ? QStringLiteral("Durchgefallen")
+                : e <= 0                        ? QStringLiteral("Fehlerlos")
+                                                : QStringLiteral("Bestanden");
+            TField field = FrageboegenTable.FieldByName(counter);
+            FrageboegenTable.Edit();
+            field.SetAsInteger(field.AsInteger() + 1);
+            FrageboegenTable.Post();
+        }
+    }
+
+    if (ISoundPort *sounds = Ports().sounds)
+        sounds->playCue(CueList(LastPassed ? QStringLiteral("snd_pimp") : QStringLiteral("snd_versager")));
+    if (IScreenPort *screens = Ports().screens)
+        screens->showScreen(LastPassed ? QStringLiteral("pimp") : QStringLiteral("versager"));
+}
