@@ -116,24 +116,22 @@ void TContributionTable::buildDenseForms()
 
     // Dense chunks for the row filter.
     m_tapsPerChunk = fitsSixteenBits ? 4 : (splittable ? 2 : 0);
-    m_chunkCount.assign(m, 0);
+    const int taps = std::max(m_tapsPerChunk, 1);
+    m_chunkCount = 1;
+    for (size_t i = 0; i < m; ++i)
+        m_chunkCount = std::max(m_chunkCount, (m_count[i] + taps - 1) / taps);
     m_extendedBegin = m == 0 ? 0 : m_first[0];
     m_extendedEnd = m_extendedBegin;
-    const int taps = std::max(m_tapsPerChunk, 1);
     for (size_t i = 0; i < m; ++i) {
-        m_chunkCount[i] = (m_count[i] + taps - 1) / taps;
         m_extendedBegin = std::min(m_extendedBegin, m_first[i]);
-        m_extendedEnd = std::max(m_extendedEnd, m_first[i] + m_chunkCount[i] * taps + 4);
+        m_extendedEnd = std::max(m_extendedEnd, m_first[i] + m_chunkCount * taps + 4);
     }
-    m_chunkStride = 1;
-    for (int chunks : m_chunkCount)
-        m_chunkStride = std::max(m_chunkStride, chunks);
     if (m_tapsPerChunk != 0) {
-        m_packed.assign(m * size_t(m_chunkStride) * 16, 0);
+        m_packed.assign(m * size_t(m_chunkCount) * 16, 0);
         for (size_t i = 0; i < m; ++i) {
             const qint32 *weights = denseWeights(int(i));
-            qint16 *chunk = m_packed.data() + i * size_t(m_chunkStride) * 16;
-            for (int c = 0; c < m_chunkCount[i]; ++c, chunk += 16) {
+            qint16 *chunk = m_packed.data() + i * size_t(m_chunkCount) * 16;
+            for (int c = 0; c < m_chunkCount; ++c, chunk += 16) {
                 auto weightAt = [&](int k) { return k < m_count[i] ? weights[k] : 0; };
                 for (int half = 0; half < 2; ++half)
                     for (int lane = 0; lane < 4; ++lane) {

@@ -49,13 +49,14 @@ public:
     int extendedEnd() const { return m_extendedEnd; }
 
     // The weights of list i packed for 16-bit multiply-adds over pixels of four 8-bit channels:
-    // chunkCount(i) chunks of 16 values, each covering tapsPerChunk() positions from first(i) onward
-    // (4 positions as pairs, or 2 positions whose weights are split into two halves).
+    // chunkCount() chunks of 16 values, each covering tapsPerChunk() positions from first(i) onward
+    // (4 positions as pairs, or 2 positions whose weights are split into two halves). Every list has
+    // the same number of chunks (the shorter ones end in zero weights), so loops over them run alike.
     // hasFastForms() is false only for weights beyond +-65534, which the filter never gives.
     bool hasFastForms() const { return m_tapsPerChunk != 0; }
     int tapsPerChunk() const { return m_tapsPerChunk; }
-    int chunkCount(int i) const { return m_chunkCount[size_t(i)]; }
-    const qint16 *packedChunks(int i) const { return m_packed.data() + size_t(i) * size_t(m_chunkStride) * 16; }
+    int chunkCount() const { return m_chunkCount; }
+    const qint16 *packedChunks(int i) const { return m_packed.data() + size_t(i) * size_t(m_chunkCount) * 16; }
 
     // The list of i as pairs for 16-bit multiply-adds (same terms, same sum).
     const TWeightPair *pairs(int i) const { return m_pairs.data() + m_pairBegin[size_t(i)]; }
@@ -72,12 +73,12 @@ private:
     int m_sourceLength;
     int m_destinationLength;
     std::vector<std::vector<TContribution>> m_lists;
-    std::vector<int> m_first, m_count, m_chunkCount;
+    std::vector<int> m_first, m_count;
     std::vector<qint32> m_dense;
     int m_denseStride = 0;
     int m_extendedBegin = 0, m_extendedEnd = 0;
     int m_tapsPerChunk = 4;
-    int m_chunkStride = 0;
+    int m_chunkCount = 0;
     std::vector<qint16> m_packed;
     std::vector<TWeightPair> m_pairs;
     std::vector<size_t> m_pairBegin;

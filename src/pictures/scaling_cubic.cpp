@@ -65,6 +65,7 @@ public:
           m_columns(ContributionTable(source.height(), destination.height())), m_limits(limitsOf(m_format)),
           m_vectorised(vectorised && haveAvx2() && m_rows.hasFastForms() && m_columns.hasFastForms())
     {
+        m_direct = directRange(m_rows, m_format, m_vectorised);
         m_rowBytes = (qsizetype(destination.width()) * 4 + 15) / 16 * 16;
         m_ringRows = m_columns.largestIndexSpan();
         m_useRing = qsizetype(m_ringRows) * m_rowBytes <= kLargestRing;
@@ -107,8 +108,9 @@ public:
 private:
     void filterSourceRow(TLane &lane, int y, uchar *out) const
     {
-        unpackExtendedRow(m_source.scanLine(y), m_format, m_rows, lane.extended.data(), m_vectorised);
-        filterRow(lane.extended.data(), m_rows, m_limits, out, m_vectorised);
+        const uchar *sourceRow = m_source.scanLine(y);
+        unpackExtendedRow(sourceRow, m_format, m_rows, m_direct, lane.extended.data(), m_vectorised);
+        filterRow(lane.extended.data(), sourceRow, m_format, m_rows, m_direct, m_limits, out, m_vectorised);
     }
 
     // The row pass of source row y, from the ring or computed into it. Rows of one column list never
@@ -168,6 +170,7 @@ private:
     const TContributionTable &m_columns;
     TChannelLimits m_limits;
     bool m_vectorised;
+    TDirectRange m_direct;
     qsizetype m_rowBytes = 0;
     int m_ringRows = 1;
     bool m_useRing = true;

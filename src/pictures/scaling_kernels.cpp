@@ -1,6 +1,7 @@
 #include "pictures/scaling_kernels.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -103,35 +104,72 @@ void unpackRun(const uchar *sourceRow, TPixelFormat format, int begin, int count
 }
 
 #ifdef VELMORA_X86_KERNELS
-__attribute__((target("avx2"))) void filterRowAvx2(const uchar *extended, const TContributionTable &table,
-                                                   const TChannelLimits &limits, uchar *out)
+// The byte shuffle that spreads the pixels of one 16-byte load into 16-bit lanes for vpmaddwd.
+// Pairs: lane 0 gets pixels 0 and 1 as (b0 b1 g0 g1 r0 r1 0 0), lane 1 pixels 2 and 3.
+// Split weights: lane 0 gets pixel 0 twice, lane 1 pixel 1 twice. The fourth byte is never read.
+std::array<qint8, 32> spreadMask(int bytesPerPixel, int taps)
 {
-    // Pairs: lane 0 gets pixels 0 and 1 as (b0 b1 g0 g1 r0 r1 x0 x1), lane 1 pixels 2 and 3.
-    // Split weights: lane 0 gets pixel 0 twice, lane 1 pixel 1 twice.
-    const __m256i pairs = _mm256_setr_epi8(0, -1, 4, -1, 1, -1, 5, -1, 2, -1, 6, -1, 3, -1, 7, -1, //
-                                           8, -1, 12, -1, 9, -1, 13, -1, 10, -1, 14, -1, 11, -1, 15, -1);
-    const __m256i splits = _mm256_setr_epi8(0, -1, 0, -1, 1, -1, 1, -1, 2, -1, 2, -1, 3, -1, 3, -1, //
-                                            4, -1, 4, -1, 5, -1, 5, -1, 6, -1, 6, -1, 7, -1, 7, -1);
+    std::array<qint8, 32> mask;
+    mask.fill(-1);
+    for (int lane = 0; lane < 2; ++lane)
+        for (int channel = 0; channel < 3; ++channel)
+            for (int half = 0; half < 2; ++half) {
+                const int pixel = taps == 4 ? 2 * lane + half : lane;
+                mask[size_t(16 * lane + 4 * channel + 2 * half)] = qint8(bytesPerPixel * pixel + channel);
+            }
+    return mask;
+}
+
+__attribute__((target("avx2"))) inline __m256i sumOneOutput(const uchar *pixels, const __m256i *weights, int chunks,
+                                                            int stepBytes, __m256i spread)
+{
+    __m256i sum = _mm256_setzero_si256();
+    for (int c = 0; c < chunks; ++c) {
+        const __m128i raw = _mm_loadu_si128(reinterpret_cast<const __m128i *>(pixels + qsizetype(stepBytes) * c));
+        const __m256i spreadPixels = _mm256_shuffle_epi8(_mm256_broadcastsi128_si256(raw), spread);
+        sum = _mm256_add_epi32(sum, _mm256_madd_epi16(spreadPixels, _mm256_loadu_si256(weights + c)));
+    }
+    return sum;
+}
+
+// Adds the halves of two sums and clamps them: [output a | output b], four 32-bit channels each.
+__attribute__((target("avx2"))) inline __m256i finishTwo(__m256i a, __m256i b, __m256i limit)
+{
+    const __m256i sum = _mm256_add_epi32(_mm256_permute2x128_si256(a, b, 0x20), _mm256_permute2x128_si256(a, b, 0x31));
+    return _mm256_min_epi32(_mm256_max_epi32(_mm256_srai_epi32(sum, 16), _mm256_setzero_si256()), limit);
+}
+
+// Destination indexes iBegin ... iEnd - 1 of the row pass, reading pixels of bytesPerPixel bytes;
+// position p of the table lies at row + bytesPerPixel * (p - origin).
+__attribute__((target("avx2"))) void filterOutputsAvx2(const uchar *row, int origin, int bytesPerPixel,
+                                                       const TContributionTable &table, int iBegin, int iEnd,
+                                                       const TChannelLimits &limits, uchar *out)
+{
     const int taps = table.tapsPerChunk();
-    const __m256i spread = taps == 4 ? pairs : splits;
-    const __m128i zero = _mm_setzero_si128();
-    const __m128i limit = _mm_loadu_si128(reinterpret_cast<const __m128i *>(limits.lane));
-    const int begin = table.extendedBegin();
-    const int m = table.destinationLength();
-    for (int i = 0; i < m; ++i) {
-        const uchar *pixels = extended + 4 * qsizetype(table.first(i) - begin);
-        const __m256i *weights = reinterpret_cast<const __m256i *>(table.packedChunks(i));
-        const int chunks = table.chunkCount(i);
-        __m256i sum = _mm256_setzero_si256();
-        for (int c = 0; c < chunks; ++c) {
-            const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i *>(pixels + 4 * taps * c));
-            const __m256i spreadPixels = _mm256_shuffle_epi8(_mm256_broadcastsi128_si256(four), spread);
-            sum = _mm256_add_epi32(sum, _mm256_madd_epi16(spreadPixels, _mm256_loadu_si256(weights + c)));
-        }
-        __m128i channels = _mm_add_epi32(_mm256_castsi256_si128(sum), _mm256_extracti128_si256(sum, 1));
-        channels = _mm_min_epi32(_mm_max_epi32(_mm_srai_epi32(channels, 16), zero), limit);
-        channels = _mm_packus_epi16(_mm_packs_epi32(channels, zero), zero);
-        const qint32 packed = _mm_cvtsi128_si32(channels) & 0x00FFFFFF;
+    const int chunks = table.chunkCount();
+    const int stepBytes = bytesPerPixel * taps;
+    const std::array<qint8, 32> mask = spreadMask(bytesPerPixel, taps);
+    const __m256i spread = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(mask.data()));
+    const __m256i limit = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i *>(limits.lane)));
+    const __m256i order = _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7);
+    auto pixelsOf = [&](int i) { return row + qsizetype(bytesPerPixel) * (table.first(i) - origin); };
+    auto weightsOf = [&](int i) { return reinterpret_cast<const __m256i *>(table.packedChunks(i)); };
+
+    int i = iBegin;
+    for (; i + 4 <= iEnd; i += 4) {
+        const __m256i s0 = sumOneOutput(pixelsOf(i), weightsOf(i), chunks, stepBytes, spread);
+        const __m256i s1 = sumOneOutput(pixelsOf(i + 1), weightsOf(i + 1), chunks, stepBytes, spread);
+        const __m256i s2 = sumOneOutput(pixelsOf(i + 2), weightsOf(i + 2), chunks, stepBytes, spread);
+        const __m256i s3 = sumOneOutput(pixelsOf(i + 3), weightsOf(i + 3), chunks, stepBytes, spread);
+        // [o0 | o1] and [o2 | o3] -> words [o0 o2 | o1 o3] -> bytes -> o0 o1 o2 o3.
+        const __m256i words = _mm256_packs_epi32(finishTwo(s0, s1, limit), finishTwo(s2, s3, limit));
+        const __m256i bytes = _mm256_permutevar8x32_epi32(_mm256_packus_epi16(words, words), order);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 4 * qsizetype(i)), _mm256_castsi256_si128(bytes));
+    }
+    for (; i < iEnd; ++i) {
+        const __m256i s = sumOneOutput(pixelsOf(i), weightsOf(i), chunks, stepBytes, spread);
+        const __m256i words = _mm256_packs_epi32(finishTwo(s, s, limit), _mm256_setzero_si256());
+        const qint32 packed = _mm_cvtsi128_si32(_mm256_castsi256_si128(_mm256_packus_epi16(words, words)));
         std::memcpy(out + 4 * qsizetype(i), &packed, 4);
     }
 }
@@ -183,36 +221,94 @@ void filterRowPlain(const uchar *extended, const TContributionTable &table, cons
     }
 }
 
-} // namespace
-
-void unpackExtendedRow(const uchar *sourceRow, TPixelFormat format, const TContributionTable &table,
-                       uchar *extended, bool simd)
+// Unpacks the extended positions from ... to - 1 of one source row.
+void unpackPositions(const uchar *sourceRow, TPixelFormat format, const TContributionTable &table, int from, int to,
+                     uchar *extended, bool simd)
 {
     const int begin = table.extendedBegin();
-    const int end = table.extendedEnd();
     const int n = table.sourceLength();
-    const int innerBegin = std::clamp(0, begin, end);
-    const int innerEnd = std::clamp(n, begin, end);
-    for (int p = begin; p < innerBegin; ++p)
+    const int innerBegin = std::clamp(0, from, std::max(from, to));
+    const int innerEnd = std::clamp(n, from, std::max(from, to));
+    for (int p = from; p < innerBegin; ++p)
         unpackPixel(sourceRow, format, table.sourceIndexAt(p), extended + 4 * qsizetype(p - begin));
     if (innerBegin < innerEnd)
         unpackRun(sourceRow, format, innerBegin, innerEnd - innerBegin, extended + 4 * qsizetype(innerBegin - begin),
                   simd);
-    for (int p = std::max(innerEnd, begin); p < end; ++p)
+    for (int p = std::max(innerEnd, from); p < to; ++p)
         unpackPixel(sourceRow, format, table.sourceIndexAt(p), extended + 4 * qsizetype(p - begin));
 }
 
-void filterRow(const uchar *extended, const TContributionTable &table, const TChannelLimits &limits, uchar *out,
-               bool simd)
+} // namespace
+
+TDirectRange directRange(const TContributionTable &table, TPixelFormat format, bool simd)
+{
+    TDirectRange range;
+    range.leftEnd = range.rightBegin = table.extendedEnd();
+    if (!simd || !table.hasFastForms() || (format != TPixelFormat::Bits24 && format != TPixelFormat::Bits32))
+        return range;
+    const int bytesPerPixel = format == TPixelFormat::Bits24 ? 3 : 4;
+    const qint64 reach = qint64(table.tapsPerChunk()) * (table.chunkCount() - 1);
+    auto direct = [&](int i) {
+        return table.first(i) >= 0
+            && bytesPerPixel * (table.first(i) + reach) + 16 <= qint64(bytesPerPixel) * table.sourceLength();
+    };
+    const int m = table.destinationLength();
+    while (range.begin < m && !direct(range.begin))
+        ++range.begin;
+    range.end = range.begin;
+    while (range.end < m && direct(range.end))
+        ++range.end;
+    if (range.begin == range.end)
+        range = {};
+    // The positions the other indexes read, as far as their last vector load reaches.
+    range.leftEnd = table.extendedBegin();
+    range.rightBegin = table.extendedEnd();
+    const int span = table.tapsPerChunk() * table.chunkCount() + 4;
+    for (int i = 0; i < range.begin; ++i)
+        range.leftEnd = std::max(range.leftEnd, std::min(table.first(i) + span, table.extendedEnd()));
+    for (int i = range.end; i < m; ++i)
+        range.rightBegin = std::min(range.rightBegin, table.first(i));
+    if (range.begin == range.end)
+        range.leftEnd = range.rightBegin = table.extendedEnd();
+    return range;
+}
+
+void unpackExtendedRow(const uchar *sourceRow, TPixelFormat format, const TContributionTable &table,
+                       const TDirectRange &direct, uchar *extended, bool simd)
+{
+    const int begin = table.extendedBegin();
+    const int end = table.extendedEnd();
+    if (direct.leftEnd >= direct.rightBegin) { // the ranges meet: unpack everything once
+        unpackPositions(sourceRow, format, table, begin, end, extended, simd);
+        return;
+    }
+    unpackPositions(sourceRow, format, table, begin, direct.leftEnd, extended, simd);
+    unpackPositions(sourceRow, format, table, direct.rightBegin, end, extended, simd);
+}
+
+void filterRow(const uchar *extended, const uchar *sourceRow, TPixelFormat format, const TContributionTable &table,
+               const TDirectRange &direct, const TChannelLimits &limits, uchar *out, bool simd)
 {
 #ifdef VELMORA_X86_KERNELS
     if (simd && table.hasFastForms()) {
-        filterRowAvx2(extended, table, limits, out);
+        const int m = table.destinationLength();
+        const int origin = table.extendedBegin();
+        if (direct.begin >= direct.end) {
+            filterOutputsAvx2(extended, origin, 4, table, 0, m, limits, out);
+            return;
+        }
+        filterOutputsAvx2(extended, origin, 4, table, 0, direct.begin, limits, out);
+        filterOutputsAvx2(sourceRow, 0, format == TPixelFormat::Bits24 ? 3 : 4, table, direct.begin, direct.end, limits,
+                          out);
+        filterOutputsAvx2(extended, origin, 4, table, direct.end, m, limits, out);
         return;
     }
 #else
     Q_UNUSED(simd);
 #endif
+    Q_UNUSED(sourceRow);
+    Q_UNUSED(format);
+    Q_UNUSED(direct);
     filterRowPlain(extended, table, limits, out);
 }
 

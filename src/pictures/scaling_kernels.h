@@ -28,14 +28,27 @@ inline quint8 clampChannel(qint32 sum, qint32 limit)
 
 bool haveAvx2();
 
-// Fills `extended` with the table's extended source positions (see TContributionTable) of one
-// source row, four bytes per pixel.
+// The destination indexes of the row pass that the AVX2 loop reads straight from a 24- or 32-bit
+// source row: those whose terms and vector loads all lie inside the row. Empty for other formats and
+// for the plain loop.
+struct TDirectRange
+{
+    int begin = 0;
+    int end = 0;
+    // The other indexes read the extended positions before leftEnd and from rightBegin on.
+    int leftEnd = 0;
+    int rightBegin = 0;
+};
+TDirectRange directRange(const TContributionTable &table, TPixelFormat format, bool simd);
+
+// Fills `extended` with the table's extended source positions (see TContributionTable) of one source
+// row, four bytes per pixel: those that the destination indexes outside the direct range read.
 void unpackExtendedRow(const uchar *sourceRow, TPixelFormat format, const TContributionTable &table,
-                       uchar *extended, bool simd);
+                       const TDirectRange &direct, uchar *extended, bool simd);
 
 // The row pass: for every destination index i, out[i] = clamp(sum of weight x pixel) per channel.
-void filterRow(const uchar *extended, const TContributionTable &table, const TChannelLimits &limits, uchar *out,
-               bool simd);
+void filterRow(const uchar *extended, const uchar *sourceRow, TPixelFormat format, const TContributionTable &table,
+               const TDirectRange &direct, const TChannelLimits &limits, uchar *out, bool simd);
 
 // The column pass over `byteCount` bytes of four-byte pixels (a multiple of 16 for the AVX2 form,
 // whose rows must be readable that far): out[x] = clamp(sum over the terms of weight x row[x]).

@@ -113,7 +113,7 @@ TEST(ContributionTable, DenseFormsCarryTheSameTerms)
             ASSERT_EQ(fromDense, fromList) << n << " -> " << m << " at " << i;
             ASSERT_EQ(fromPairs, fromList) << n << " -> " << m << " at " << i;
             ASSERT_GE(table.first(i), table.extendedBegin());
-            ASSERT_LE(table.first(i) + table.chunkCount(i) * table.tapsPerChunk() + 4, table.extendedEnd());
+            ASSERT_LE(table.first(i) + table.chunkCount() * table.tapsPerChunk() + 4, table.extendedEnd());
         }
     }
 }
