@@ -127,7 +127,7 @@ void drawLandscape(QPainter &painter, const Landscape &scene)
     painter.fillRect(QRectF(a.left(), a.top(), a.width(), scene.horizon - a.top() + 1), sky);
 
     // The sun, low and soft.
-    const QPointF sun = scene.evening ? QPointF(a.left() + a.width() * 0.7, scene.horizon - 18)
+    const QPointF sun = scene.evening ? QPointF(a.left() + a.width() * 0.72, scene.horizon - 44)
                                       : QPointF(a.left() + a.width() * 0.8, a.top() + a.height() * 0.2);
     QRadialGradient glow(sun, scene.evening ? 120 : 140);
     glow.setColorAt(0.0, scene.evening ? QColor(0xFF, 0xD9, 0x8A, 230) : QColor(0xFF, 0xE6, 0xA8, 200));
@@ -283,14 +283,14 @@ QImage goodbyePicture()
     QPainter painter(&image);
     prepare(painter);
     drawLandscape(painter, Landscape{QRectF(0, 0, 644, 484), 300, QPointF(330, 290), 170, 520, true});
-    drawPost(painter, QPointF(470, 262), 48, 4);
-    drawSpeedSign(painter, QPointF(470, 258), 18, QStringLiteral("30"));
+    drawPost(painter, QPointF(150, 268), 56, 4);
+    drawSpeedSign(painter, QPointF(150, 264), 18, QStringLiteral("30"));
 
     drawText(painter, QRectF(0, 70, 644, 60), Qt::AlignCenter, QStringLiteral("Auf Wiedersehen!"), font(44, true),
              Qt::white);
     drawText(painter, QRectF(0, 132, 644, 30), Qt::AlignCenter,
              QStringLiteral("Gute Fahrt und viel Erfolg bei der Prüfung."), font(19), QColor(0xE4, 0xF4, 0xF2));
-    drawText(painter, QRectF(0, 440, 644, 30), Qt::AlignCenter, QStringLiteral("Velmora wird beendet …"),
+    drawText(painter, QRectF(0, 172, 644, 24), Qt::AlignCenter, QStringLiteral("Velmora wird beendet …"),
              font(14), QColor(0xC8, 0xE3, 0xE6));
     painter.setPen(QPen(colours::navyDark(), 4));
     painter.setBrush(Qt::NoBrush);
