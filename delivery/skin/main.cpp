@@ -66,10 +66,12 @@ int main(int argc, char **argv)
         }
     }
     if (archivePath.isEmpty()) {
-        return fail(QStringLiteral("usage: velmora_skin_generator <archive> [--preview <folder>] [--fonts <folder>]"));
+        return fail(QStringLiteral(
+            "usage: velmora_skin_generator <archive> [--preview <folder>] [--fonts <folder>]"));
     }
     if (!velmora::skin::loadFonts(fontFolder)) {
-        return fail(QStringLiteral("the DejaVu fonts are missing in %1 (package fonts-dejavu-core)").arg(fontFolder));
+        return fail(
+            QStringLiteral("the DejaVu fonts are missing in %1 (package fonts-dejavu-core)").arg(fontFolder));
     }
 
     std::vector<std::pair<std::string, QByteArray>> members;

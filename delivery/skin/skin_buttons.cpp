@@ -51,16 +51,18 @@ QImage galleryButton(GalleryButton which, bool pressed)
     switch (which) {
     case GalleryButton::Buy:
         return buttonPicture(181, 71, body, amberButton(),
-                             {QStringLiteral("Kaufen"), QStringLiteral("mit PimpPoints"), Icon::Coin, false}, pressed,
-                             colours::surface(), 19);
+                             {QStringLiteral("Kaufen"), QStringLiteral("mit PimpPoints"), Icon::Coin, false},
+                             pressed, colours::surface(), 19);
     case GalleryButton::ShowPictures:
-        return buttonPicture(181, 71, body, tealButton(),
-                             {QStringLiteral("Bilder"), QStringLiteral("des Sets ansehen"), Icon::Picture, false},
-                             pressed, colours::surface(), 19);
+        return buttonPicture(
+            181, 71, body, tealButton(),
+            {QStringLiteral("Bilder"), QStringLiteral("des Sets ansehen"), Icon::Picture, false}, pressed,
+            colours::surface(), 19);
     case GalleryButton::BackToGallery:
-        return buttonPicture(181, 71, body, navyButton(),
-                             {QStringLiteral("Zurück"), QStringLiteral("zur Galerie"), Icon::ArrowLeft, false},
-                             pressed, colours::surface(), 19);
+        return buttonPicture(
+            181, 71, body, navyButton(),
+            {QStringLiteral("Zurück"), QStringLiteral("zur Galerie"), Icon::ArrowLeft, false}, pressed,
+            colours::surface(), 19);
     }
     return {};
 }
@@ -82,8 +84,10 @@ QImage unlockedStamp()
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(centre, 37, 37);
     drawIcon(painter, Icon::Check, QRectF(32, 12, 32, 32), Qt::white, 5);
-    drawText(painter, QRectF(8, 44, 80, 13), Qt::AlignCenter, QStringLiteral("frei-"), font(11, true), Qt::white);
-    drawText(painter, QRectF(8, 56, 80, 13), Qt::AlignCenter, QStringLiteral("gespielt"), font(11, true), Qt::white);
+    drawText(painter, QRectF(8, 44, 80, 13), Qt::AlignCenter, QStringLiteral("frei-"), font(11, true),
+             Qt::white);
+    drawText(painter, QRectF(8, 56, 80, 13), Qt::AlignCenter, QStringLiteral("gespielt"), font(11, true),
+             Qt::white);
     return image;
 }
 

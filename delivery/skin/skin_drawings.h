@@ -31,9 +31,22 @@ QImage galleryBackground();
 QImage picturesBackground();
 
 // Buttons and small pictures (skin_buttons.cpp).
-enum class QuestionButton { Cancel, Evaluate, Previous, Next, BackFromQuestion, Overview };
+enum class QuestionButton
+{
+    Cancel,
+    Evaluate,
+    Previous,
+    Next,
+    BackFromQuestion,
+    Overview
+};
 QImage questionButton(QuestionButton which, bool pressed);
-enum class GalleryButton { Buy, ShowPictures, BackToGallery };
+enum class GalleryButton
+{
+    Buy,
+    ShowPictures,
+    BackToGallery
+};
 QImage galleryButton(GalleryButton which, bool pressed);
 QImage unlockedStamp();
 QImage moreSetsLink();

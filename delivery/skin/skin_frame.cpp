@@ -52,8 +52,9 @@ const QImage &frameCanvas()
 
         // The teal accent line under the band and the light toolbar strip.
         painter.fillRect(QRectF(0, kBandHeight - 3, kWindowWidth, 3), colours::tealBright());
-        painter.fillRect(QRectF(kScreenLeft, kBandHeight, kScreenRight - kScreenLeft, kScreenTop - kBandHeight),
-                         colours::strip());
+        painter.fillRect(
+            QRectF(kScreenLeft, kBandHeight, kScreenRight - kScreenLeft, kScreenTop - kBandHeight),
+            colours::strip());
         painter.fillRect(QRectF(kScreenLeft, kScreenTop - 2, kScreenRight - kScreenLeft, 1),
                          QColor(0xC6, 0xDB, 0xE1));
 
@@ -76,8 +77,8 @@ const QImage &frameCanvas()
         painter.setBrush(Qt::white);
         painter.drawEllipse(tile.center() + QPointF(0, 1), 7, 7);
 
-        drawText(painter, QRectF(106, 18, 500, 50), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Velmora"),
-                 font(42, true), Qt::white);
+        drawText(painter, QRectF(106, 18, 500, 50), Qt::AlignLeft | Qt::AlignVCenter,
+                 QStringLiteral("Velmora"), font(42, true), Qt::white);
         drawText(painter, QRectF(108, 66, 560, 24), Qt::AlignLeft | Qt::AlignVCenter,
                  QStringLiteral("Theorie-Training für den Führerschein"), font(17), QColor(0xA9, 0xDC, 0xD5));
 
@@ -87,8 +88,8 @@ const QImage &frameCanvas()
                  QColor(0xBF, 0xE3, 0xDE));
 
         // The frame's lower band with a short line of text in its visible part.
-        drawText(painter, QRectF(0, kScreenBottom, kWindowWidth, kWindowHeight - kScreenBottom), Qt::AlignCenter,
-                 QStringLiteral("Velmora  ·  Viel Erfolg bei der Theorieprüfung!"), font(11),
+        drawText(painter, QRectF(0, kScreenBottom, kWindowWidth, kWindowHeight - kScreenBottom),
+                 Qt::AlignCenter, QStringLiteral("Velmora  ·  Viel Erfolg bei der Theorieprüfung!"), font(11),
                  QColor(0x8F, 0xB8, 0xC8));
         return image;
     }();
@@ -107,7 +108,7 @@ struct Landscape
     QRectF area;
     qreal horizon;
     QPointF vanishing;
-    qreal roadLeft;  // road edges at the bottom of area
+    qreal roadLeft; // road edges at the bottom of area
     qreal roadRight;
     bool evening;
 };
@@ -152,8 +153,8 @@ void drawLandscape(QPainter &painter, const Landscape &scene)
             const qreal x0 = a.left() + a.width() * i / waves;
             const qreal x1 = a.left() + a.width() * (i + 1) / waves;
             const qreal lift = (28 - layer * 6) * (1 + 0.35 * ((i + layer) % 3));
-            hills.cubicTo(QPointF(x0 + (x1 - x0) * 0.3, base - lift), QPointF(x0 + (x1 - x0) * 0.7, base - lift),
-                          QPointF(x1, base));
+            hills.cubicTo(QPointF(x0 + (x1 - x0) * 0.3, base - lift),
+                          QPointF(x0 + (x1 - x0) * 0.7, base - lift), QPointF(x1, base));
         }
         hills.lineTo(a.right(), a.bottom());
         hills.lineTo(a.left(), a.bottom());
@@ -213,8 +214,8 @@ void drawTag(QPainter &painter, const QRectF &box, const QString &text)
     painter.setBrush(colours::amber());
     painter.drawRoundedRect(box, box.height() / 2, box.height() / 2);
     QPolygonF arrow;
-    arrow << QPointF(box.center().x() - 7, box.bottom() - 1) << QPointF(box.center().x() + 7, box.bottom() - 1)
-          << QPointF(box.center().x(), box.bottom() + 7);
+    arrow << QPointF(box.center().x() - 7, box.bottom() - 1)
+          << QPointF(box.center().x() + 7, box.bottom() - 1) << QPointF(box.center().x(), box.bottom() + 7);
     painter.drawPolygon(arrow);
     painter.restore();
     drawText(painter, box, Qt::AlignCenter, text, font(14, true), QColor(0x3A, 0x24, 0x05));
@@ -286,10 +287,11 @@ QImage goodbyePicture()
     drawPost(painter, QPointF(150, 268), 56, 4);
     drawSpeedSign(painter, QPointF(150, 264), 18, QStringLiteral("30"));
 
-    drawText(painter, QRectF(0, 70, 644, 60), Qt::AlignCenter, QStringLiteral("Auf Wiedersehen!"), font(44, true),
-             Qt::white);
+    drawText(painter, QRectF(0, 70, 644, 60), Qt::AlignCenter, QStringLiteral("Auf Wiedersehen!"),
+             font(44, true), Qt::white);
     drawText(painter, QRectF(0, 132, 644, 30), Qt::AlignCenter,
-             QStringLiteral("Gute Fahrt und viel Erfolg bei der Prüfung."), font(19), QColor(0xE4, 0xF4, 0xF2));
+             QStringLiteral("Gute Fahrt und viel Erfolg bei der Prüfung."), font(19),
+             QColor(0xE4, 0xF4, 0xF2));
     drawText(painter, QRectF(0, 172, 644, 24), Qt::AlignCenter, QStringLiteral("Velmora wird beendet …"),
              font(14), QColor(0xC8, 0xE3, 0xE6));
     painter.setPen(QPen(colours::navyDark(), 4));

@@ -32,7 +32,8 @@ void drawPhoto(QPainter &painter, QPointF centre, qreal angle, const QColor &sky
     painter.drawRect(photo);
     QPainterPath hills;
     hills.moveTo(photo.left(), photo.bottom() - 18);
-    hills.cubicTo(QPointF(photo.left() + 30, photo.bottom() - 44), QPointF(photo.left() + 60, photo.bottom() - 8),
+    hills.cubicTo(QPointF(photo.left() + 30, photo.bottom() - 44),
+                  QPointF(photo.left() + 60, photo.bottom() - 8),
                   QPointF(photo.right(), photo.bottom() - 30));
     hills.lineTo(photo.bottomRight());
     hills.lineTo(photo.bottomLeft());
@@ -131,8 +132,8 @@ QImage picturesBackground()
 
     // The points: the screen writes the total at 80, 480.
     drawCard(painter, QRectF(40, 444, 166, 76), Qt::white);
-    drawText(painter, QRectF(80, 452, 120, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ihre PimpPoints"),
-             font(12, true), colours::muted());
+    drawText(painter, QRectF(80, 452, 120, 22), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("Ihre PimpPoints"), font(12, true), colours::muted());
 
     // The list of pictures at 500, 15 (71 x 381).
     drawCard(painter, QRectF(492, 8, 88, 396), Qt::white, 8);

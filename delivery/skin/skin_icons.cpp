@@ -216,8 +216,8 @@ void drawStopSign(QPainter &painter, QPointF centre, qreal radius)
     painter.setBrush(QColor(0xC8, 0x2B, 0x2B));
     painter.drawPolygon(octagon);
     QFont f = font(int(radius * 0.55), true);
-    drawText(painter, QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), Qt::AlignCenter,
-             QStringLiteral("STOP"), f, Qt::white);
+    drawText(painter, QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
+             Qt::AlignCenter, QStringLiteral("STOP"), f, Qt::white);
     painter.restore();
 }
 
@@ -226,8 +226,8 @@ void drawGiveWaySign(QPainter &painter, QPointF centre, qreal size)
     painter.save();
     const qreal h = size * 0.866;
     QPolygonF triangle;
-    triangle << QPointF(centre.x() - size / 2, centre.y() - h / 2) << QPointF(centre.x() + size / 2, centre.y() - h / 2)
-             << QPointF(centre.x(), centre.y() + h / 2);
+    triangle << QPointF(centre.x() - size / 2, centre.y() - h / 2)
+             << QPointF(centre.x() + size / 2, centre.y() - h / 2) << QPointF(centre.x(), centre.y() + h / 2);
     painter.setPen(QPen(QColor(0xC8, 0x2B, 0x2B), size * 0.12, Qt::SolidLine, Qt::SquareCap, Qt::RoundJoin));
     painter.setBrush(Qt::white);
     painter.drawPolygon(triangle);
@@ -240,8 +240,8 @@ void drawSpeedSign(QPainter &painter, QPointF centre, qreal radius, const QStrin
     painter.setPen(QPen(QColor(0xC8, 0x2B, 0x2B), radius * 0.2));
     painter.setBrush(Qt::white);
     painter.drawEllipse(centre, radius * 0.9, radius * 0.9);
-    drawText(painter, QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), Qt::AlignCenter,
-             number, font(int(radius * 0.8), true), QColor(0x16, 0x16, 0x16));
+    drawText(painter, QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
+             Qt::AlignCenter, number, font(int(radius * 0.8), true), QColor(0x16, 0x16, 0x16));
     painter.restore();
 }
 

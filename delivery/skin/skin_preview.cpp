@@ -59,7 +59,8 @@ void stars(QPainter &painter, const Pictures &pictures, QPoint at, int value)
 {
     painter.fillRect(QRect(at, QSize(173, 37)), Qt::white);
     for (int rank = 1; rank <= 5; ++rank) {
-        const QString name = rank <= value ? QStringLiteral("star.bmp") : QStringLiteral("star_deaktiviert.bmp");
+        const QString name =
+            rank <= value ? QStringLiteral("star.bmp") : QStringLiteral("star_deaktiviert.bmp");
         painter.drawImage(at + QPoint(35 * (rank - 1), 0), pictures.at(name));
     }
 }
@@ -114,7 +115,8 @@ void settings(QPainter &p, const Pictures &pictures)
     p.drawImage(0, 0, pictures.at(QStringLiteral("GUI_einstellungen.bmp")));
     textButton(p, QRect(410, 55, 191, 40), QStringLiteral("Mehr Bilder im Internet"));
     textButton(p, QRect(410, 110, 191, 40), QStringLiteral("Bilder importieren"));
-    drawText(p, QRectF(450, 170, 200, 16), Qt::AlignLeft, QStringLiteral("About Velmora"), font(11), Qt::white);
+    drawText(p, QRectF(450, 170, 200, 16), Qt::AlignLeft, QStringLiteral("About Velmora"), font(11),
+             Qt::white);
     textButton(p, QRect(410, 245, 191, 40), QStringLiteral("Alle Daten zurücksetzten"));
     textButton(p, QRect(410, 300, 191, 40), QStringLiteral("GirlsEditor"));
     sample(p, 410, 435, QStringLiteral("Musiklautstärke:"), 11, true, Qt::white);
@@ -151,8 +153,8 @@ void fail(QPainter &p, const Pictures &pictures)
     sample(p, 40, 190, QStringLiteral("-5"), 16, true);
     sample(p, 40, 235, QStringLiteral("235"), 16, true);
     drawParagraph(p, QRectF(40, 265, 261, 126),
-                  QStringLiteral("Sie haben mehr als 10 Fehlerpunkte und sind damit durchgefallen!"), font(13),
-                  Qt::black);
+                  QStringLiteral("Sie haben mehr als 10 Fehlerpunkte und sind damit durchgefallen!"),
+                  font(13), Qt::black);
 }
 
 void pass(QPainter &p, const Pictures &pictures)
@@ -166,11 +168,12 @@ void pass(QPainter &p, const Pictures &pictures)
     sample(p, 15, 155, QStringLiteral("3"), 16, true);
     sample(p, 15, 200, QStringLiteral("+20"), 16, true);
     sample(p, 15, 245, QStringLiteral("260"), 16, true);
-    drawParagraph(p, QRectF(15, 270, 171, 96),
-                  QStringLiteral("Mira wartet schon auf Sie – noch ein Test, und das nächste Bild gehört Ihnen."),
-                  font(13), Qt::black);
-    drawText(p, QRectF(15, 380, 200, 16), Qt::AlignLeft, QStringLiteral("Fragen mit Antworten anzeigen"), font(11),
-             Qt::blue);
+    drawParagraph(
+        p, QRectF(15, 270, 171, 96),
+        QStringLiteral("Mira wartet schon auf Sie – noch ein Test, und das nächste Bild gehört Ihnen."),
+        font(13), Qt::black);
+    drawText(p, QRectF(15, 380, 200, 16), Qt::AlignLeft, QStringLiteral("Fragen mit Antworten anzeigen"),
+             font(11), Qt::blue);
 }
 
 void question(QPainter &p, const Pictures &pictures)
@@ -211,14 +214,15 @@ void gallery(QPainter &p, const Pictures &pictures)
 void picturesScreen(QPainter &p, const Pictures &pictures)
 {
     p.drawImage(0, 0, pictures.at(QStringLiteral("GUI_bilder.bmp")));
-    drawText(p, QRectF(75, 65, 266, 46), Qt::AlignCenter, QStringLiteral("Bergpässe"), font(32, true), Qt::black);
+    drawText(p, QRectF(75, 65, 266, 46), Qt::AlignCenter, QStringLiteral("Bergpässe"), font(32, true),
+             Qt::black);
     p.fillRect(QRect(500, 15, 71, 381), Qt::white);
     for (int i = 0; i < 8; ++i) {
         if (i == 2) {
             p.fillRect(QRect(500, 15 + 20 * i, 71, 20), QColor(0x1F, 0x8A, 0x8A));
         }
-        drawText(p, QRectF(504, 15 + 20 * i, 40, 20), Qt::AlignLeft | Qt::AlignVCenter, QString::number(i + 1),
-                 font(13), i == 2 ? Qt::white : Qt::black);
+        drawText(p, QRectF(504, 15 + 20 * i, 40, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                 QString::number(i + 1), font(13), i == 2 ? Qt::white : Qt::black);
     }
     // A locked picture: black, the picture showing through the question mark moved 40 right, 20 down.
     QImage teaser(366, 512, QImage::Format_RGB32);
@@ -251,7 +255,8 @@ void picturesScreen(QPainter &p, const Pictures &pictures)
     p.setPen(QColor(0x7A, 0x8A, 0x94));
     p.setBrush(QColor(0xE4, 0xE8, 0xEB));
     p.drawRect(QRect(870, 525, 81, 25));
-    drawText(p, QRectF(870, 525, 82, 26), Qt::AlignCenter, QStringLiteral("Vollbild"), font(11, true), Qt::black);
+    drawText(p, QRectF(870, 525, 82, 26), Qt::AlignCenter, QStringLiteral("Vollbild"), font(11, true),
+             Qt::black);
     sample(p, 80, 480, QStringLiteral("260"), 19, true);
     p.drawImage(400, 490, pictures.at(QStringLiteral("GUI_buy.bmp")).copy(0, 0, 181, 66));
     p.drawImage(220, 490, pictures.at(QStringLiteral("GUI_zurueck.bmp")));
@@ -280,9 +285,8 @@ QString writePreview(const QString &folder, const std::vector<std::pair<QString,
     };
     for (const auto &[screenName, draw] : screens) {
         const QString name = QString::fromLatin1(screenName);
-        const QImage window = mainWindow(pictures, name != u"welcome", [&](QPainter &painter) {
-            draw(painter, pictures);
-        });
+        const QImage window =
+            mainWindow(pictures, name != u"welcome", [&](QPainter &painter) { draw(painter, pictures); });
         if (!window.save(folder + QStringLiteral("/mockup_") + name + QStringLiteral(".png"))) {
             return QStringLiteral("cannot write mockup_%1.png").arg(name);
         }

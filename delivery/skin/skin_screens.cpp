@@ -26,7 +26,8 @@ void drawPlate(QPainter &painter, const QRectF &box, const ButtonLook &look)
 }
 
 // A caption beside a control, with a small pointer towards it.
-void drawSideNote(QPainter &painter, qreal left, qreal top, qreal height, const QString &text, const QColor &colour)
+void drawSideNote(QPainter &painter, qreal left, qreal top, qreal height, const QString &text,
+                  const QColor &colour)
 {
     painter.save();
     painter.setPen(Qt::NoPen);
@@ -36,8 +37,8 @@ void drawSideNote(QPainter &painter, qreal left, qreal top, qreal height, const 
     pointer << QPointF(left, cy) << QPointF(left + 7, cy - 5) << QPointF(left + 7, cy + 5);
     painter.drawPolygon(pointer);
     painter.restore();
-    drawText(painter, QRectF(left + 16, top - 6, 300, height + 12), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-             text, font(14), colour);
+    drawText(painter, QRectF(left + 16, top - 6, 300, height + 12),
+             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text, font(14), colour);
 }
 
 // A result row: the number label of the screen lies at valueLeft; the caption follows it.
@@ -112,8 +113,8 @@ QImage settingsBackground()
 
     // A large faint gear behind the title side.
     drawIcon(painter, Icon::Gear, QRectF(-40, 230, 380, 380), QColor(255, 255, 255, 22), 6);
-    drawHeading(painter, 36, 34, QStringLiteral("Einstellungen"), QStringLiteral("Tuning für Velmora"), Qt::white,
-                QColor(0xA9, 0xDC, 0xD5), 36);
+    drawHeading(painter, 36, 34, QStringLiteral("Einstellungen"), QStringLiteral("Tuning für Velmora"),
+                Qt::white, QColor(0xA9, 0xDC, 0xD5), 36);
     drawParagraph(painter, QRectF(38, 150, 320, 120),
                   QStringLiteral("Hier stellen Sie die Musik ein, holen neue Bilder-Sets ins Programm und "
                                  "stellen eigene Sets zusammen."),
@@ -139,10 +140,11 @@ QImage settingsBackground()
 
     const QColor note(0xC9, 0xDD, 0xE4);
     drawSideNote(painter, 630, 55, 40, QStringLiteral("Neue Bilder-Sets aus dem Internet holen"), note);
-    drawSideNote(painter, 630, 110, 40, QStringLiteral("Eine heruntergeladene Set-Datei (*.set) einlesen"), note);
+    drawSideNote(painter, 630, 110, 40, QStringLiteral("Eine heruntergeladene Set-Datei (*.set) einlesen"),
+                 note);
     drawSideNote(painter, 630, 165, 24, QStringLiteral("Über dieses Programm"), note);
-    drawSideNote(painter, 630, 245, 40,
-                 QStringLiteral("Alles auf den Auslieferungszustand zurücksetzen"), QColor(0xF2, 0xA8, 0x96));
+    drawSideNote(painter, 630, 245, 40, QStringLiteral("Alles auf den Auslieferungszustand zurücksetzen"),
+                 QColor(0xF2, 0xA8, 0x96));
     drawSideNote(painter, 630, 300, 40, QStringLiteral("Eigene Bilder zu Sets zusammenstellen"), note);
     drawSideNote(painter, 630, 430, 40, QStringLiteral("Lautstärke der Hintergrundmusik"), note);
     drawSideNote(painter, 630, 472, 22, QStringLiteral("Musik ganz ausschalten"), note);
@@ -154,7 +156,8 @@ QImage learningMenuBackground()
     QImage image = screenBackdrop(966, 571);
     QPainter painter(&image);
     prepare(painter);
-    drawText(painter, QRectF(24, 12, 270, 40), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Betreutes Lernen"),
+    drawText(painter, QRectF(24, 12, 270, 40), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("Betreutes Lernen"),
              fittedFont(QStringLiteral("Betreutes Lernen"), 28, true, 262), colours::navy());
     drawText(painter, QRectF(26, 52, 260, 22), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Wählen Sie Ihr Training"), font(15), colours::muted());
@@ -224,9 +227,11 @@ QImage lookUpBackground()
     for (int side = -1; side <= 1; side += 2) {
         QPainterPath page;
         page.moveTo(spine + QPointF(0, -120));
-        page.cubicTo(spine + QPointF(side * 60, -150), spine + QPointF(side * 140, -140), spine + QPointF(side * 180, -128));
+        page.cubicTo(spine + QPointF(side * 60, -150), spine + QPointF(side * 140, -140),
+                     spine + QPointF(side * 180, -128));
         page.lineTo(spine + QPointF(side * 180, 128));
-        page.cubicTo(spine + QPointF(side * 140, 116), spine + QPointF(side * 60, 110), spine + QPointF(0, 140));
+        page.cubicTo(spine + QPointF(side * 140, 116), spine + QPointF(side * 60, 110),
+                     spine + QPointF(0, 140));
         page.closeSubpath();
         painter.setPen(QPen(colours::navy(), 3));
         painter.setBrush(Qt::white);
@@ -268,8 +273,8 @@ QImage failBackground()
     // The result card: the screen writes the four numbers at left 40, tops 95, 145, 190 and 235, and the
     // reason into a text box at 40, 265 (261 x 126).
     drawCard(painter, QRectF(20, 22, 305, 386), Qt::white);
-    drawText(painter, QRectF(40, 34, 270, 34), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ihr Ergebnis"),
-             font(21, true), colours::navy());
+    drawText(painter, QRectF(40, 34, 270, 34), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("Ihr Ergebnis"), font(21, true), colours::navy());
     drawResultCaption(painter, 112, 95, 200, QStringLiteral("falsche Antworten"));
     drawDivider(painter, 40, 128, 265);
     drawResultCaption(painter, 112, 145, 200, QStringLiteral("Fehlerpunkte"));
@@ -295,10 +300,11 @@ QImage failBackground()
     drawIcon(painter, Icon::Info, QRectF(378, 236, 26, 26), colours::teal(), 2.2);
     drawText(painter, QRectF(414, 236, 300, 26), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tipp"),
              font(16, true), colours::teal());
-    drawParagraph(painter, QRectF(414, 266, 312, 70),
-                  QStringLiteral("„Zwei Fragen“ im betreuten Lernen wählt genau die Fragen, die Sie noch nicht "
-                                 "oder falsch beantwortet haben."),
-                  font(14), colours::ink());
+    drawParagraph(
+        painter, QRectF(414, 266, 312, 70),
+        QStringLiteral("„Zwei Fragen“ im betreuten Lernen wählt genau die Fragen, die Sie noch nicht "
+                       "oder falsch beantwortet haben."),
+        font(14), colours::ink());
 
     drawText(painter, QRectF(318, 388, 400, 28), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Wie geht es weiter?"), font(17, true), colours::navy());
@@ -384,7 +390,8 @@ QImage passLettering()
     leftEnd << QPointF(-140, -18) << QPointF(-104, -18) << QPointF(-104, 50) << QPointF(-140, 50)
             << QPointF(-127, 16);
     QPolygonF rightEnd;
-    rightEnd << QPointF(140, -18) << QPointF(104, -18) << QPointF(104, 50) << QPointF(140, 50) << QPointF(127, 16);
+    rightEnd << QPointF(140, -18) << QPointF(104, -18) << QPointF(104, 50) << QPointF(140, 50)
+             << QPointF(127, 16);
     QPainterPath stars;
     for (int i = -2; i <= 2; ++i) {
         stars.addPath(starPath(QPointF(i * 26, -48 + std::abs(i) * 4), i == 0 ? 11 : 8, i == 0 ? 4.6 : 3.4));

@@ -11,18 +11,54 @@
 namespace velmora::skin {
 
 namespace colours {
-QColor navyDark() { return QColor(0x0F, 0x2C, 0x44); }
-QColor navy() { return QColor(0x17, 0x49, 0x6A); }
-QColor teal() { return QColor(0x1F, 0x8A, 0x8A); }
-QColor tealBright() { return QColor(0x2B, 0xB3, 0xA3); }
-QColor tealLight() { return QColor(0xDD, 0xF1, 0xEE); }
-QColor surface() { return QColor(0xF4, 0xF8, 0xFA); }
-QColor strip() { return QColor(0xEA, 0xF3, 0xF5); }
-QColor ink() { return QColor(0x1D, 0x2B, 0x36); }
-QColor muted() { return QColor(0x5E, 0x74, 0x82); }
-QColor amber() { return QColor(0xF2, 0xB3, 0x3D); }
-QColor coral() { return QColor(0xE0, 0x67, 0x4F); }
-QColor questionGround() { return QColor(0xFF, 0xFF, 0xDC); }
+QColor navyDark()
+{
+    return QColor(0x0F, 0x2C, 0x44);
+}
+QColor navy()
+{
+    return QColor(0x17, 0x49, 0x6A);
+}
+QColor teal()
+{
+    return QColor(0x1F, 0x8A, 0x8A);
+}
+QColor tealBright()
+{
+    return QColor(0x2B, 0xB3, 0xA3);
+}
+QColor tealLight()
+{
+    return QColor(0xDD, 0xF1, 0xEE);
+}
+QColor surface()
+{
+    return QColor(0xF4, 0xF8, 0xFA);
+}
+QColor strip()
+{
+    return QColor(0xEA, 0xF3, 0xF5);
+}
+QColor ink()
+{
+    return QColor(0x1D, 0x2B, 0x36);
+}
+QColor muted()
+{
+    return QColor(0x5E, 0x74, 0x82);
+}
+QColor amber()
+{
+    return QColor(0xF2, 0xB3, 0x3D);
+}
+QColor coral()
+{
+    return QColor(0xE0, 0x67, 0x4F);
+}
+QColor questionGround()
+{
+    return QColor(0xFF, 0xFF, 0xDC);
+}
 } // namespace colours
 
 namespace {
@@ -103,7 +139,8 @@ QImage screenBackdrop(int width, int height)
     return image;
 }
 
-void drawParagraph(QPainter &painter, const QRectF &box, const QString &text, const QFont &f, const QColor &colour)
+void drawParagraph(QPainter &painter, const QRectF &box, const QString &text, const QFont &f,
+                   const QColor &colour)
 {
     drawText(painter, box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text, f, colour);
 }
@@ -133,7 +170,8 @@ void drawShadow(QPainter &painter, const QRectF &box, qreal radius, int spread, 
         const qreal grow = i;
         const int alpha = strength * (spread - i + 1) / (spread * spread / 2 + spread);
         painter.setBrush(QColor(10, 30, 45, std::max(1, alpha)));
-        painter.drawRoundedRect(box.adjusted(-grow, -grow + dy, grow, grow + dy), radius + grow, radius + grow);
+        painter.drawRoundedRect(box.adjusted(-grow, -grow + dy, grow, grow + dy), radius + grow,
+                                radius + grow);
     }
     painter.restore();
 }
@@ -216,8 +254,8 @@ void drawClickArea(QPainter &painter, const ClickArea &area)
     const QRectF captionBox(box.left(), top, box.width(), captionHeight);
     drawText(painter, captionBox.translated(0, 1), Qt::AlignCenter, caption, captionFont, textShadow);
     drawText(painter, captionBox, Qt::AlignCenter, caption, captionFont, Qt::white);
-    drawText(painter, QRectF(box.left(), top + captionHeight, box.width(), detailHeight), Qt::AlignCenter, detail,
-             detailFont, QColor(0xE4, 0xF7, 0xF4));
+    drawText(painter, QRectF(box.left(), top + captionHeight, box.width(), detailHeight), Qt::AlignCenter,
+             detail, detailFont, QColor(0xE4, 0xF7, 0xF4));
 }
 
 void drawClickAreas(QPainter &painter, std::string_view pictureName)
@@ -229,14 +267,29 @@ void drawClickAreas(QPainter &painter, std::string_view pictureName)
     }
 }
 
-ButtonLook tealButton() { return {QColor(0x33, 0xB8, 0xA8), QColor(0x1A, 0x7C, 0x82), Qt::white}; }
-ButtonLook navyButton() { return {QColor(0x2E, 0x6A, 0x91), QColor(0x14, 0x3F, 0x5E), Qt::white}; }
-ButtonLook coralButton() { return {QColor(0xEE, 0x85, 0x6C), QColor(0xC4, 0x4F, 0x3A), Qt::white}; }
-ButtonLook amberButton() { return {QColor(0xF8, 0xC8, 0x5A), QColor(0xDE, 0x93, 0x1F), QColor(0x3A, 0x24, 0x05)}; }
-ButtonLook greenButton() { return {QColor(0x5C, 0xBF, 0x72), QColor(0x2D, 0x8A, 0x4A), Qt::white}; }
+ButtonLook tealButton()
+{
+    return {QColor(0x33, 0xB8, 0xA8), QColor(0x1A, 0x7C, 0x82), Qt::white};
+}
+ButtonLook navyButton()
+{
+    return {QColor(0x2E, 0x6A, 0x91), QColor(0x14, 0x3F, 0x5E), Qt::white};
+}
+ButtonLook coralButton()
+{
+    return {QColor(0xEE, 0x85, 0x6C), QColor(0xC4, 0x4F, 0x3A), Qt::white};
+}
+ButtonLook amberButton()
+{
+    return {QColor(0xF8, 0xC8, 0x5A), QColor(0xDE, 0x93, 0x1F), QColor(0x3A, 0x24, 0x05)};
+}
+ButtonLook greenButton()
+{
+    return {QColor(0x5C, 0xBF, 0x72), QColor(0x2D, 0x8A, 0x4A), Qt::white};
+}
 
-QImage buttonPicture(int width, int height, const QRectF &bodyBox, const ButtonLook &look, const ButtonText &text,
-                     bool pressed, const QColor &surround, int captionSize)
+QImage buttonPicture(int width, int height, const QRectF &bodyBox, const ButtonLook &look,
+                     const ButtonText &text, bool pressed, const QColor &surround, int captionSize)
 {
     QImage image = blankPicture(width, height, surround);
     QPainter painter(&image);
@@ -272,7 +325,8 @@ QImage buttonPicture(int width, int height, const QRectF &bodyBox, const ButtonL
         gloss.setColorAt(0.0, QColor(255, 255, 255, 60));
         gloss.setColorAt(1.0, QColor(255, 255, 255, 0));
         painter.setBrush(gloss);
-        painter.drawRoundedRect(body.adjusted(1.5, 1.5, -1.5, -body.height() / 2), radius - 1.5, radius - 1.5);
+        painter.drawRoundedRect(body.adjusted(1.5, 1.5, -1.5, -body.height() / 2), radius - 1.5,
+                                radius - 1.5);
     }
 
     const bool small = body.height() < 40;

@@ -16,17 +16,17 @@ namespace velmora::skin {
 
 // The palette: calm blues and teals, a warm amber for points and stars, a muted coral for warnings.
 namespace colours {
-QColor navyDark();   // title band, frame
-QColor navy();       // headings, dark buttons
-QColor teal();       // main action colour
-QColor tealBright(); // accents, lines
-QColor tealLight();  // soft fills
-QColor surface();    // light screen background
-QColor strip();      // the toolbar strip of the frame
-QColor ink();        // text on light ground
-QColor muted();      // secondary text
-QColor amber();      // points, stars, buy
-QColor coral();      // cancel, fail, danger
+QColor navyDark();       // title band, frame
+QColor navy();           // headings, dark buttons
+QColor teal();           // main action colour
+QColor tealBright();     // accents, lines
+QColor tealLight();      // soft fills
+QColor surface();        // light screen background
+QColor strip();          // the toolbar strip of the frame
+QColor ink();            // text on light ground
+QColor muted();          // secondary text
+QColor amber();          // points, stars, buy
+QColor coral();          // cancel, fail, danger
 QColor questionGround(); // the question screen's tooltip yellow
 } // namespace colours
 
@@ -63,7 +63,8 @@ void drawClickArea(QPainter &painter, const ClickArea &area);
 // Every click area of the named picture.
 void drawClickAreas(QPainter &painter, std::string_view pictureName);
 
-enum class Icon {
+enum class Icon
+{
     None,
     ArrowLeft,
     ArrowRight,
@@ -117,7 +118,7 @@ struct ButtonText
     Icon icon = Icon::None;
     bool iconRight = false;
 };
-QImage buttonPicture(int width, int height, const QRectF &bodyBox, const ButtonLook &look, const ButtonText &text,
-                     bool pressed, const QColor &surround, int captionSize = 17);
+QImage buttonPicture(int width, int height, const QRectF &bodyBox, const ButtonLook &look,
+                     const ButtonText &text, bool pressed, const QColor &surround, int captionSize = 17);
 
 } // namespace velmora::skin

@@ -74,7 +74,10 @@ struct Picture
     int height = 0;
     std::vector<unsigned char> rgb;
 
-    const unsigned char *at(int x, int y) const { return &rgb[(std::size_t(y) * std::size_t(width) + std::size_t(x)) * 3]; }
+    const unsigned char *at(int x, int y) const
+    {
+        return &rgb[(std::size_t(y) * std::size_t(width) + std::size_t(x)) * 3];
+    }
 };
 
 struct DecodeErrors
@@ -101,7 +104,8 @@ std::optional<Picture> decodeJpeg(const std::string &bytes)
         return std::nullopt;
     }
     jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(bytes.data()), static_cast<unsigned long>(bytes.size()));
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(bytes.data()),
+                 static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
@@ -120,17 +124,15 @@ std::optional<Picture> decodeJpeg(const std::string &bytes)
 std::string lowerBaseName(std::string_view name)
 {
     std::string base(name.substr(0, name.rfind('.')));
-    std::transform(base.begin(), base.end(), base.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(base.begin(), base.end(), base.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
     return base;
 }
 
 class StandardSkin : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_members = new std::vector<Member>(readArchive(VELMORA_STANDARD_SKIN));
-    }
+    static void SetUpTestSuite() { s_members = new std::vector<Member>(readArchive(VELMORA_STANDARD_SKIN)); }
     static void TearDownTestSuite()
     {
         delete s_members;
@@ -168,13 +170,20 @@ protected:
 
 std::vector<Member> *StandardSkin::s_members = nullptr;
 
-bool whitish(const unsigned char *p) { return p[0] >= 190 && p[1] >= 190 && p[2] >= 190; }
-bool tealish(const unsigned char *p) { return p[1] >= p[0] + 50 && p[2] >= p[0] + 40; }
+bool whitish(const unsigned char *p)
+{
+    return p[0] >= 190 && p[1] >= 190 && p[2] >= 190;
+}
+bool tealish(const unsigned char *p)
+{
+    return p[1] >= p[0] + 50 && p[2] >= p[0] + 40;
+}
 
 TEST_F(StandardSkin, HoldsEveryPictureOnceAsStoredJpegOfItsControlSize)
 {
     ASSERT_FALSE(s_members->empty());
-    EXPECT_EQ(s_members->size(), kSkinPictures.size()) << "every member is a picture of the table, none twice";
+    EXPECT_EQ(s_members->size(), kSkinPictures.size())
+        << "every member is a picture of the table, none twice";
     for (const Member &member : *s_members) {
         EXPECT_EQ(member.name.find_first_of("/\\"), std::string::npos) << member.name << " carries a folder";
         EXPECT_EQ(member.method, ZIP_CM_STORE) << member.name << " is compressed";
@@ -292,6 +301,27 @@ TEST_F(StandardSkin, FramePiecesAgreeWhereTheyOverlapInTheWindow)
     const unsigned char *key = bottom.at(0, bottom.height - 1);
     EXPECT_TRUE(whitish(key));
     EXPECT_FALSE(whitish(bottom.at(100, 14)));
+}
+
+TEST_F(StandardSkin, BuyButtonShowsWholeInTheShorterControlOfThePicturesScreen)
+{
+    // 181 x 71 in the gallery, 181 x 66 on the pictures screen: the rows below 66 are plain margin in
+    // the see-through colour (the bottom-left pixel), so the shorter control cuts off nothing.
+    for (const char *name : {"GUI_buy.bmp", "GUI_buy_down.bmp"}) {
+        SCOPED_TRACE(name);
+        const Picture button = decoded(name);
+        ASSERT_EQ(button.height, 71);
+        const unsigned char *key = button.at(0, button.height - 1);
+        for (int y = 66; y < button.height; ++y) {
+            for (int x = 0; x < button.width; ++x) {
+                const unsigned char *p = button.at(x, y);
+                ASSERT_LE(std::abs(int(p[0]) - int(key[0])) + std::abs(int(p[1]) - int(key[1])) +
+                              std::abs(int(p[2]) - int(key[2])),
+                          12)
+                    << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST(SkinGenerator, WritesTheSameBytesAgainInAnyTimeZone)
