@@ -120,16 +120,12 @@ std::array<qint8, 32> spreadMask(int bytesPerPixel, int taps)
     return mask;
 }
 
-__attribute__((target("avx2"))) inline __m256i sumOneOutput(const uchar *pixels, const __m256i *weights, int chunks,
+__attribute__((target("avx2"))) inline __m256i termsOfChunk(const uchar *pixels, const __m256i *weights, int c,
                                                             int stepBytes, __m256i spread)
 {
-    __m256i sum = _mm256_setzero_si256();
-    for (int c = 0; c < chunks; ++c) {
-        const __m128i raw = _mm_loadu_si128(reinterpret_cast<const __m128i *>(pixels + qsizetype(stepBytes) * c));
-        const __m256i spreadPixels = _mm256_shuffle_epi8(_mm256_broadcastsi128_si256(raw), spread);
-        sum = _mm256_add_epi32(sum, _mm256_madd_epi16(spreadPixels, _mm256_loadu_si256(weights + c)));
-    }
-    return sum;
+    const __m128i raw = _mm_loadu_si128(reinterpret_cast<const __m128i *>(pixels + qsizetype(stepBytes) * c));
+    return _mm256_madd_epi16(_mm256_shuffle_epi8(_mm256_broadcastsi128_si256(raw), spread),
+                             _mm256_loadu_si256(weights + c));
 }
 
 // Adds the halves of two sums and clamps them: [output a | output b], four 32-bit channels each.
@@ -157,18 +153,28 @@ __attribute__((target("avx2"))) void filterOutputsAvx2(const uchar *row, int ori
 
     int i = iBegin;
     for (; i + 4 <= iEnd; i += 4) {
-        const __m256i s0 = sumOneOutput(pixelsOf(i), weightsOf(i), chunks, stepBytes, spread);
-        const __m256i s1 = sumOneOutput(pixelsOf(i + 1), weightsOf(i + 1), chunks, stepBytes, spread);
-        const __m256i s2 = sumOneOutput(pixelsOf(i + 2), weightsOf(i + 2), chunks, stepBytes, spread);
-        const __m256i s3 = sumOneOutput(pixelsOf(i + 3), weightsOf(i + 3), chunks, stepBytes, spread);
+        // Four destination indexes side by side: one loop, four independent sums.
+        const uchar *p0 = pixelsOf(i), *p1 = pixelsOf(i + 1), *p2 = pixelsOf(i + 2), *p3 = pixelsOf(i + 3);
+        const __m256i *w0 = weightsOf(i), *w1 = w0 + chunks, *w2 = w1 + chunks, *w3 = w2 + chunks;
+        __m256i s0 = _mm256_setzero_si256(), s1 = s0, s2 = s0, s3 = s0;
+        for (int c = 0; c < chunks; ++c) {
+            s0 = _mm256_add_epi32(s0, termsOfChunk(p0, w0, c, stepBytes, spread));
+            s1 = _mm256_add_epi32(s1, termsOfChunk(p1, w1, c, stepBytes, spread));
+            s2 = _mm256_add_epi32(s2, termsOfChunk(p2, w2, c, stepBytes, spread));
+            s3 = _mm256_add_epi32(s3, termsOfChunk(p3, w3, c, stepBytes, spread));
+        }
         // [o0 | o1] and [o2 | o3] -> words [o0 o2 | o1 o3] -> bytes -> o0 o1 o2 o3.
         const __m256i words = _mm256_packs_epi32(finishTwo(s0, s1, limit), finishTwo(s2, s3, limit));
         const __m256i bytes = _mm256_permutevar8x32_epi32(_mm256_packus_epi16(words, words), order);
         _mm_storeu_si128(reinterpret_cast<__m128i *>(out + 4 * qsizetype(i)), _mm256_castsi256_si128(bytes));
     }
     for (; i < iEnd; ++i) {
-        const __m256i s = sumOneOutput(pixelsOf(i), weightsOf(i), chunks, stepBytes, spread);
-        const __m256i words = _mm256_packs_epi32(finishTwo(s, s, limit), _mm256_setzero_si256());
+        const uchar *p = pixelsOf(i);
+        const __m256i *w = weightsOf(i);
+        __m256i sum = _mm256_setzero_si256();
+        for (int c = 0; c < chunks; ++c)
+            sum = _mm256_add_epi32(sum, termsOfChunk(p, w, c, stepBytes, spread));
+        const __m256i words = _mm256_packs_epi32(finishTwo(sum, sum, limit), _mm256_setzero_si256());
         const qint32 packed = _mm_cvtsi128_si32(_mm256_castsi256_si128(_mm256_packus_epi16(words, words)));
         std::memcpy(out + 4 * qsizetype(i), &packed, 4);
     }
