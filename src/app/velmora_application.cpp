@@ -13,6 +13,14 @@ QString WithFullStop(const QString &text)
     return text + u'.';
 }
 
+void ReportUnhandledError(const QString &message)
+{
+    if (auto *application = qobject_cast<TVelmoraApplication *>(QCoreApplication::instance()))
+        application->ReportError(message);
+    else
+        qWarning("%s", qPrintable(WithFullStop(message)));
+}
+
 TBalloonHints *InstallBalloonHints()
 {
     if (TBalloonHints *existing = TBalloonHints::instance())

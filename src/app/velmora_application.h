@@ -33,6 +33,9 @@ private:
 // The text of an error box: a full stop is added unless the text is empty or already ends in one.
 QString WithFullStop(const QString &text);
 
+// Shows an error as the top-level handler does (used where a step reports an error and goes on).
+void ReportUnhandledError(const QString &message);
+
 // Installs the program's hint style (balloons) on the running application; TVelmoraApplication
 // does it itself, screen tests with a plain QApplication call it.
 TBalloonHints *InstallBalloonHints();

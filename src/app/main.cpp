@@ -1,0 +1,37 @@
+#include "app/velmora_application.h"
+#include "app/vl_background.h"
+#include "app/vl_browse.h"
+#include "data/db_module.h"
+
+#include <QFileInfo>
+#include <memory>
+
+// Velmora reads no command line and no environment of its own: everything lies in the folder of the
+// program file and in the user's stored values.
+int main(int argc, char **argv)
+{
+    TVelmoraApplication application(argc, argv);
+    // The program ends through its quit question only, never because a window closed.
+    application.setQuitOnLastWindowClosed(false);
+    const QString programFile = QCoreApplication::applicationFilePath();
+
+    TBrowseFormSetup setup;
+    setup.programFilePath = programFile;
+    auto browse = std::make_unique<TBrowseForm>(std::move(setup));
+    auto dataModule = std::make_unique<TMainDataModule>(browse->StoredValues(), browse->ModulePorts(),
+                                                        QFileInfo(programFile).absolutePath());
+    browse->AttachDataModule(*dataModule);
+    auto background = std::make_unique<TBackgroundForm>(browse.get());
+
+    // The first showing of the main window restores the user's stored values; the start-up step
+    // follows 500 ms later.
+    browse->show();
+    const int status = application.exec();
+
+    // The screens go while the data module they work on still exists; the stored values are written
+    // as the main window goes.
+    background.reset();
+    browse.reset();
+    dataModule.reset();
+    return status;
+}
