@@ -208,7 +208,6 @@ private:
 
     QString m_name;
     std::vector<TFieldDef> m_fields;
-    std::vector<QString> m_lowerNames;
     int m_autoIncField = -1;
     std::vector<TIndexDef> m_indexDefs;
     QString m_indexName;

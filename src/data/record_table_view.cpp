@@ -1,0 +1,472 @@
+// The view of a record table: which records are visible, in which order, and moving among them.
+#include "data/record_table.h"
+
+#include "app/velmora_error.h"
+
+#include <algorithm>
+
+namespace {
+
+QStringList splitFieldList(const QString &fieldNames)
+{
+    QStringList names;
+    for (const QString &part : fieldNames.split(u';')) {
+        const QString name = part.trimmed();
+        if (!name.isEmpty())
+            names << name;
+    }
+    return names;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- order and visibility
+
+const std::vector<TRecord *> &TRecordTable::Order() const { return HasOwnOrder() ? m_sorted : m_rows; }
+
+const TResolvedFilter &TRecordTable::ResolvedFilter() const
+{
+    if (m_resolvedGeneration == m_fieldsGeneration)
+        return m_resolvedFilter;
+    TResolvedFilter resolved;
+    resolved.kind = m_filterExpr.GetKind();
+    if (!m_filterExpr.IsEmpty()) {
+        resolved.field = FieldIndex(m_filterExpr.FieldName());
+        if (resolved.field < 0)
+            Fail(QStringLiteral("Das Feld '%1' wurde nicht gefunden").arg(m_filterExpr.FieldName()));
+        const TFieldType type = m_fields[size_t(resolved.field)].type;
+        bool fits = false;
+        switch (resolved.kind) {
+        case TFilterExpr::Kind::IntegerEquals:
+            fits = IsIntegerType(type);
+            break;
+        case TFilterExpr::Kind::TextEquals:
+            fits = IsTextType(type);
+            break;
+        case TFilterExpr::Kind::BooleanTrue:
+            fits = type == TFieldType::Boolean;
+            break;
+        case TFilterExpr::Kind::Empty:
+            fits = true;
+            break;
+        }
+        if (!fits)
+            Fail(QStringLiteral("Der Filter \"%1\" passt nicht zum Typ des Feldes '%2'")
+                     .arg(m_filterText, m_fields[size_t(resolved.field)].name));
+        resolved.integer = m_filterExpr.IntegerValue();
+        resolved.text = m_filterExpr.TextValue();
+    }
+    m_resolvedFilter = std::move(resolved);
+    m_resolvedGeneration = m_fieldsGeneration;
+    return m_resolvedFilter;
+}
+
+bool TRecordTable::IsVisible(const TRecord &record) const
+{
+    return !Filtering() || ResolvedFilter().Passes(record.values);
+}
+
+int TRecordTable::NextVisible(int from) const
+{
+    const auto &order = Order();
+    if (!Filtering())
+        return from >= 0 && from < int(order.size()) ? from : -1;
+    const TResolvedFilter &filter = ResolvedFilter();
+    for (int i = std::max(from, 0); i < int(order.size()); ++i) {
+        if (filter.Passes(order[size_t(i)]->values))
+            return i;
+    }
+    return -1;
+}
+
+int TRecordTable::PriorVisible(int from) const
+{
+    const auto &order = Order();
+    if (!Filtering())
+        return from >= 0 && from < int(order.size()) ? from : -1;
+    const TResolvedFilter &filter = ResolvedFilter();
+    for (int i = std::min(from, int(order.size()) - 1); i >= 0; --i) {
+        if (filter.Passes(order[size_t(i)]->values))
+            return i;
+    }
+    return -1;
+}
+
+const std::vector<int> &TRecordTable::VisiblePositions() const
+{
+    if (m_visibleGeneration != m_viewGeneration) {
+        m_visible.clear();
+        const auto &order = Order();
+        m_visible.reserve(order.size());
+        for (int i = NextVisible(0); i >= 0; i = NextVisible(i + 1))
+            m_visible.push_back(i);
+        m_visibleGeneration = m_viewGeneration;
+    }
+    return m_visible;
+}
+
+bool TRecordTable::Less(const TRecord *a, const TRecord *b) const
+{
+    if (m_sortDescending)
+        std::swap(a, b);
+    for (const SortKey &key : m_sortFields) {
+        const TValue &x = a->values[size_t(key.field)];
+        const TValue &y = b->values[size_t(key.field)];
+        if (x.isNull != y.isNull)
+            return x.isNull; // null keys first
+        if (x.isNull)
+            continue;
+        int order = 0;
+        switch (ValueClassOf(m_fields[size_t(key.field)].type)) {
+        case TValueClass::Integer:
+        case TValueClass::Boolean:
+            order = x.number < y.number ? -1 : (x.number > y.number ? 1 : 0);
+            break;
+        case TValueClass::Float: {
+            const double dx = x.AsFloat80().ToDouble();
+            const double dy = y.AsFloat80().ToDouble();
+            order = dx < dy ? -1 : (dx > dy ? 1 : 0);
+            break;
+        }
+        case TValueClass::Text:
+            order = x.text.compare(y.text, key.caseInsensitive ? Qt::CaseInsensitive : Qt::CaseSensitive);
+            break;
+        }
+        if (order != 0)
+            return order < 0;
+    }
+    return a->recordNumber < b->recordNumber;
+}
+
+int TRecordTable::InsertSorted(TRecord *record)
+{
+    const auto it = std::lower_bound(m_sorted.begin(), m_sorted.end(), record,
+                                     [this](const TRecord *x, const TRecord *y) { return Less(x, y); });
+    const auto inserted = m_sorted.insert(it, record);
+    return int(inserted - m_sorted.begin());
+}
+
+void TRecordTable::SetOrderFromSpec(const QString &fieldNames, bool descending, bool caseInsensitive)
+{
+    m_sortFields.clear();
+    for (const QString &name : splitFieldList(fieldNames)) {
+        const int index = FieldIndex(name);
+        if (index < 0)
+            Fail(QStringLiteral("Das Feld '%1' wurde nicht gefunden").arg(name));
+        m_sortFields.push_back({index, caseInsensitive});
+    }
+    m_sortDescending = descending;
+    m_sorted.clear();
+    if (!m_sortFields.empty()) {
+        m_sorted = m_rows;
+        std::sort(m_sorted.begin(), m_sorted.end(), [this](const TRecord *x, const TRecord *y) { return Less(x, y); });
+    }
+    Changed();
+}
+
+void TRecordTable::ApplyIndexOrder()
+{
+    m_sortFromSortOn = false;
+    for (const TIndexDef &def : m_indexDefs) {
+        if (!m_indexName.isEmpty() && def.name.compare(m_indexName, Qt::CaseInsensitive) == 0) {
+            // An index on a field the table lacks orders nothing rather than breaking the table.
+            bool known = true;
+            for (const QString &name : splitFieldList(def.fields))
+                known = known && FieldIndex(name) >= 0;
+            if (known) {
+                SetOrderFromSpec(def.fields, def.descending, def.caseInsensitive);
+                return;
+            }
+        }
+    }
+    m_sortFields.clear();
+    m_sorted.clear();
+    m_sortDescending = false;
+    Changed();
+}
+
+// Re-applies the index order (or the row order) and keeps the current record where it can.
+void TRecordTable::RestoreOrder()
+{
+    TRecord *current = CurrentRecord();
+    ApplyIndexOrder();
+    Reposition(current);
+}
+
+void TRecordTable::Reposition(TRecord *current)
+{
+    const auto &order = Order();
+    const auto it = std::find(order.begin(), order.end(), current);
+    if (current != nullptr && it != order.end() && IsVisible(*current)) {
+        m_cursor = int(it - order.begin());
+        m_bof = m_eof = false;
+    } else {
+        GoFirst();
+    }
+    Notify(Change::Moved);
+}
+
+void TRecordTable::SortOn(const QString &fieldNames, bool descending)
+{
+    CheckActive();
+    EndEditForMove();
+    TRecord *current = CurrentRecord();
+    if (splitFieldList(fieldNames).isEmpty()) {
+        ApplyIndexOrder();
+    } else {
+        SetOrderFromSpec(fieldNames, descending, false);
+        m_sortFromSortOn = true;
+    }
+    Reposition(current);
+}
+
+void TRecordTable::ClearSort()
+{
+    if (!Active())
+        return;
+    EndEditForMove();
+    RestoreOrder();
+}
+
+TRecord *TRecordTable::CurrentRecord() const
+{
+    const auto &order = Order();
+    return m_cursor >= 0 && m_cursor < int(order.size()) ? order[size_t(m_cursor)] : nullptr;
+}
+
+int TRecordTable::CurrentRecordNumber() const
+{
+    const TRecord *record = CurrentRecord();
+    return record != nullptr ? record->recordNumber : -1;
+}
+
+// ---------------------------------------------------------------- movement
+
+void TRecordTable::GoFirst()
+{
+    m_cursor = FirstVisible();
+    m_bof = true;
+    m_eof = m_cursor < 0;
+}
+
+void TRecordTable::First()
+{
+    CheckActive();
+    EndEditForMove();
+    GoFirst();
+    Notify(Change::Moved);
+}
+
+void TRecordTable::Last()
+{
+    CheckActive();
+    EndEditForMove();
+    m_cursor = LastVisible();
+    m_eof = true;
+    m_bof = m_cursor < 0;
+    Notify(Change::Moved);
+}
+
+void TRecordTable::Next() { MoveBy(1); }
+
+void TRecordTable::Prior() { MoveBy(-1); }
+
+int TRecordTable::MoveBy(int distance)
+{
+    CheckActive();
+    EndEditForMove();
+    if (distance == 0)
+        return 0;
+    int moved = 0;
+    if (m_cursor < 0) {
+        m_bof = m_eof = true;
+    } else {
+        m_bof = m_eof = false;
+        const int step = distance > 0 ? 1 : -1;
+        while (moved != distance) {
+            const int next = step > 0 ? NextVisible(m_cursor + 1) : PriorVisible(m_cursor - 1);
+            if (next < 0) {
+                (step > 0 ? m_eof : m_bof) = true;
+                break;
+            }
+            m_cursor = next;
+            moved += step;
+        }
+    }
+    Notify(Change::Moved);
+    return moved;
+}
+
+int TRecordTable::RecordCount() const
+{
+    CheckActive();
+    if (!Filtering())
+        return int(m_rows.size());
+    const TResolvedFilter &filter = ResolvedFilter();
+    int count = 0;
+    for (const TRecord *record : m_rows)
+        count += filter.Passes(record->values) ? 1 : 0;
+    return count;
+}
+
+bool TRecordTable::IsEmpty() const { return !Active() || FirstVisible() < 0; }
+
+int TRecordTable::RecNo() const
+{
+    if (!Active() || m_cursor < 0)
+        return 0;
+    const auto &visible = VisiblePositions();
+    return int(std::lower_bound(visible.begin(), visible.end(), m_cursor) - visible.begin()) + 1;
+}
+
+void TRecordTable::SetRecNo(int recNo)
+{
+    CheckActive();
+    EndEditForMove();
+    const auto &visible = VisiblePositions();
+    if (recNo < 1 || recNo > int(visible.size()))
+        return;
+    m_cursor = visible[size_t(recNo - 1)];
+    m_bof = m_eof = false;
+    Notify(Change::Moved);
+}
+
+bool TRecordTable::Locate(const QString &fieldNames, const QVariantList &values)
+{
+    CheckActive();
+    EndEditForMove();
+    const QStringList names = splitFieldList(fieldNames);
+    if (names.isEmpty() || names.size() != values.size())
+        Fail(QStringLiteral("Locate: %1 Feld(er), aber %2 Wert(e)").arg(names.size()).arg(values.size()));
+    struct Key
+    {
+        int field;
+        TValue value;
+    };
+    std::vector<Key> keys;
+    bool matchable = true;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const TField field = FieldByName(names[i]);
+        const QVariant &v = values[i];
+        Key key{field.Index(), {}};
+        if (v.isNull() || !v.isValid()) {
+            matchable = false; // a null value equals no stored value
+        } else {
+            key.value.isNull = false;
+            switch (ValueClassOf(field.Type())) {
+            case TValueClass::Integer:
+                if (v.typeId() == QMetaType::QString) {
+                    const QString text = v.toString();
+                    bool ok = false;
+                    key.value.number = text.toLongLong(&ok);
+                    if (!ok || text.trimmed() != text)
+                        throw VelmoraError(QStringLiteral("'%1' ist kein gültiger Integerwert für Feld '%2'")
+                                               .arg(text, field.Name()));
+                } else {
+                    key.value.number = v.toLongLong();
+                }
+                break;
+            case TValueClass::Boolean:
+                key.value.number = v.toBool() ? 1 : 0;
+                break;
+            case TValueClass::Float:
+                key.value.SetFloat80(TFloat80::FromDouble(v.toDouble()));
+                break;
+            case TValueClass::Text:
+                key.value.text = v.toString();
+                break;
+            }
+        }
+        keys.push_back(std::move(key));
+    }
+    if (!matchable)
+        return false;
+    const auto &order = Order();
+    for (int pos = NextVisible(0); pos >= 0; pos = NextVisible(pos + 1)) {
+        const TRecord &record = *order[size_t(pos)];
+        bool all = true;
+        for (const Key &key : keys) {
+            const TValue &stored = record.values[size_t(key.field)];
+            if (stored.isNull) {
+                all = false;
+            } else {
+                switch (ValueClassOf(m_fields[size_t(key.field)].type)) {
+                case TValueClass::Integer:
+                case TValueClass::Boolean:
+                    all = stored.number == key.value.number;
+                    break;
+                case TValueClass::Float:
+                    all = stored.AsFloat80().ToDouble() == key.value.AsFloat80().ToDouble();
+                    break;
+                case TValueClass::Text:
+                    all = stored.text == key.value.text;
+                    break;
+                }
+            }
+            if (!all)
+                break;
+        }
+        if (all) {
+            m_cursor = pos;
+            m_bof = m_eof = false;
+            Notify(Change::Moved);
+            return true;
+        }
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------- view
+
+void TRecordTable::SetFilter(const QString &filter)
+{
+    const std::optional<TFilterExpr> parsed = TFilterExpr::Parse(filter);
+    if (!parsed)
+        Fail(QStringLiteral("Der Filter \"%1\" ist ungültig. Erlaubt sind nur: Feld = Zahl, Feld = 'Text' "
+                            "oder ein Boolean-Feld allein, jeweils auch in Klammern")
+                 .arg(filter));
+    if (m_filtered && Active())
+        EndEditForMove();
+    const QString previousText = m_filterText;
+    const TFilterExpr previousExpr = m_filterExpr;
+    m_filterText = filter;
+    m_filterExpr = *parsed;
+    m_resolvedGeneration = ~quint64(0);
+    Changed();
+    if (m_filtered && Active()) {
+        // A filter on a missing field or of the wrong type fails now and leaves the previous one in force.
+        try {
+            ResolvedFilter();
+        } catch (...) {
+            m_filterText = previousText;
+            m_filterExpr = previousExpr;
+            m_resolvedGeneration = ~quint64(0);
+            throw;
+        }
+        GoFirst();
+        Notify(Change::Moved);
+    }
+}
+
+void TRecordTable::SetFiltered(bool filtered)
+{
+    if (filtered == m_filtered)
+        return;
+    if (Active())
+        EndEditForMove();
+    m_filtered = filtered;
+    Changed();
+    if (Active()) {
+        if (Filtering()) {
+            try {
+                ResolvedFilter();
+            } catch (...) {
+                m_filtered = false;
+                throw;
+            }
+        }
+        GoFirst();
+        Notify(Change::Moved);
+    }
+}
+
