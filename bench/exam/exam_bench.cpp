@@ -37,8 +37,8 @@ struct Catalogue
 {
     Catalogue()
     {
-        module = std::make_unique<TMainDataModule>(stored, TModulePorts{&ports, &ports, &ports, &random, nullptr},
-                                                   folder.path());
+        module = std::make_unique<TMainDataModule>(
+            stored, TModulePorts{&ports, &ports, &ports, &random, nullptr}, folder.path());
         module->OpenQuestions();
         std::mt19937 pick(4711);
         TRecordTable &questions = module->FragenTable;
@@ -59,7 +59,8 @@ struct Catalogue
             const bool number = i % 10 == 0;
             fragetyp.SetAsInteger(number ? 2 : 1);
             frage.SetAsString(QStringLiteral("Wie verhalten Sie sich in dieser Situation? (%1)").arg(i));
-            antwort1.SetAsString(number ? QStringLiteral("Anhalteweg (Lsg: 42) m") : QStringLiteral("Ich bremse"));
+            antwort1.SetAsString(number ? QStringLiteral("Anhalteweg (Lsg: 42) m")
+                                        : QStringLiteral("Ich bremse"));
             kreuz1.SetAsBoolean(pick() % 2 == 0);
             kreuz3.SetAsBoolean(pick() % 2 == 0);
             fehlerpunkte.SetAsInteger(2 + int(pick() % 4));
@@ -103,7 +104,10 @@ void BM_BuildWeakQuestionTest(benchmark::State &state)
         benchmark::DoNotOptimize(module.TestTable.RecordCount());
     }
 }
-BENCHMARK(BM_BuildWeakQuestionTest)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_BuildWeakQuestionTest)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 // Evaluates a 30-question questionnaire test (the last questionnaire, so its lookup walks the whole
 // table) with a tick on every first answer.
@@ -146,7 +150,10 @@ void BM_WeakDrawPart_CatalogueWalk(benchmark::State &state)
         benchmark::DoNotOptimize(sum);
     }
 }
-BENCHMARK(BM_WeakDrawPart_CatalogueWalk)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_WeakDrawPart_CatalogueWalk)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 // ... filling the scratch table with 20,000 records, and filling and ordering it by value.
 void scratchDraw(benchmark::State &state, bool sort)
@@ -169,10 +176,22 @@ void scratchDraw(benchmark::State &state, bool sort)
         scratch.Close();
     }
 }
-void BM_WeakDrawPart_ScratchFill(benchmark::State &state) { scratchDraw(state, false); }
-void BM_WeakDrawPart_ScratchFillAndSort(benchmark::State &state) { scratchDraw(state, true); }
-BENCHMARK(BM_WeakDrawPart_ScratchFill)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
-BENCHMARK(BM_WeakDrawPart_ScratchFillAndSort)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+void BM_WeakDrawPart_ScratchFill(benchmark::State &state)
+{
+    scratchDraw(state, false);
+}
+void BM_WeakDrawPart_ScratchFillAndSort(benchmark::State &state)
+{
+    scratchDraw(state, true);
+}
+BENCHMARK(BM_WeakDrawPart_ScratchFill)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_WeakDrawPart_ScratchFillAndSort)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 // Where the time of the evaluation goes: finding 30 questions by ID in the catalogue.
 void BM_EvaluatePart_LocateThirtyQuestions(benchmark::State &state)
@@ -187,7 +206,10 @@ void BM_EvaluatePart_LocateThirtyQuestions(benchmark::State &state)
             benchmark::DoNotOptimize(module.FragenTable.Locate(QStringLiteral("ID"), id));
     }
 }
-BENCHMARK(BM_EvaluatePart_LocateThirtyQuestions)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_EvaluatePart_LocateThirtyQuestions)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

@@ -5,9 +5,8 @@ QString NextToken(const QString &text, int &position, const QString &delimiter)
     if (text.isEmpty())
         return {};
     const qsizetype start = position < 1 ? 0 : qsizetype(position) - 1;
-    const qsizetype found = delimiter.isEmpty() || start >= text.size()
-        ? -1
-        : text.indexOf(delimiter, start, Qt::CaseSensitive);
+    const qsizetype found =
+        delimiter.isEmpty() || start >= text.size() ? -1 : text.indexOf(delimiter, start, Qt::CaseSensitive);
     if (found < 0) {
         position = int(text.size()) + 1;
         return start < text.size() ? text.mid(start) : QString();

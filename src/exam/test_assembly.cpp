@@ -49,15 +49,16 @@ void TMainDataModule::BuildTestFromQuestionnaire(int questionnaireId)
     // questionnaire the table happens to stand on.
     if (!FrageboegenTable.Locate(QStringLiteral("ID"), questionnaireId))
         return;
-    const QList<int> questionIds = QuestionIdsOfList(FrageboegenTable.FieldByName(QStringLiteral("Fragen")).AsString());
+    const QList<int> questionIds =
+        QuestionIdsOfList(FrageboegenTable.FieldByName(QStringLiteral("Fragen")).AsString());
 
     TField frageId = TestTable.FieldByName(QStringLiteral("FrageID"));
     TField nrInFragebogen = TestTable.FieldByName(QStringLiteral("NrInFragebogen"));
     TField nrInTest = TestTable.FieldByName(QStringLiteral("NrInTest"));
     TField fragebogen = TestTable.FieldByName(QStringLiteral("Fragebogen"));
     TField ticks[] = {TestTable.FieldByName(QStringLiteral("Antwort1kreuz")),
-                            TestTable.FieldByName(QStringLiteral("Antwort2kreuz")),
-                            TestTable.FieldByName(QStringLiteral("Antwort3kreuz"))};
+                      TestTable.FieldByName(QStringLiteral("Antwort2kreuz")),
+                      TestTable.FieldByName(QStringLiteral("Antwort3kreuz"))};
     int k = 0;
     for (const int id : questionIds) {
         ++k;

@@ -15,7 +15,8 @@ bool TMainDataModule::IsFailed(const QString &classCode, int errorPoints, int wr
     return errorPoints > 10 || (errorPoints == 10 && wrongCount == 2);
 }
 
-int TMainDataModule::PointsForResult(int testKind, const QString &classCode, int errorPoints, int wrongCount) const
+int TMainDataModule::PointsForResult(int testKind, const QString &classCode, int errorPoints,
+                                     int wrongCount) const
 {
     if (testKind == 0)
         return errorPoints <= 0 ? Int20 : Int21;
@@ -41,7 +42,8 @@ void TMainDataModule::EvaluateTest()
 {
     // The evaluation sound is played to its end before anything is scored.
     if (ISoundPort *sounds = Ports().sounds)
-        sounds->playSoundSync(ProgramFolder() + QStringLiteral("/sounds/") + CueList(QStringLiteral("snd_auswerten")));
+        sounds->playSoundSync(ProgramFolder() + QStringLiteral("/sounds/") +
+                              CueList(QStringLiteral("snd_auswerten")));
 
     int wrongCount = 0;
     qint64 errorPoints = 0;
@@ -104,10 +106,12 @@ void TMainDataModule::EvaluateTest()
         FragenTable.Post();
     }
 
-    const int e = int(std::clamp<qint64>(errorPoints, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    const int e = int(
+        std::clamp<qint64>(errorPoints, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     LastPoints = PointsForResult(TestKind, CurrentClass, e, wrongCount);
     const qint64 total = qint64(GetPimpPoints()) + LastPoints;
-    SetPimpPoints(int(std::clamp<qint64>(total, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
+    SetPimpPoints(
+        int(std::clamp<qint64>(total, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
     LastErrorPoints = e;
     LastWrongCount = wrongCount;
 
@@ -119,9 +123,9 @@ void TMainDataModule::EvaluateTest()
         // screen never finds the questionnaire half edited. A test without a questionnaire of its
         // own changes no questionnaire's counters.
         if (hasQuestionnaire && FrageboegenTable.Locate(QStringLiteral("ID"), questionnaireId)) {
-            const QString counter = !LastPassed ? QStringLiteral("Durchgefallen")
-                : e <= 0                        ? QStringLiteral("Fehlerlos")
-                                                : QStringLiteral("Bestanden");
+            QString counter = QStringLiteral("Durchgefallen");
+            if (LastPassed)
+                counter = e <= 0 ? QStringLiteral("Fehlerlos") : QStringLiteral("Bestanden");
             TField field = FrageboegenTable.FieldByName(counter);
             FrageboegenTable.Edit();
             field.SetAsInteger(field.AsInteger() + 1);

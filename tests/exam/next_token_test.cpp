@@ -65,7 +65,8 @@ TEST(NextToken, SearchesFromThePositionOnwardAndCaseSensitive)
     EXPECT_EQ(token(QStringLiteral("a)b)c"), position, QStringLiteral(")")), QStringLiteral("b"));
     EXPECT_EQ(position, 5);
     position = 1;
-    EXPECT_EQ(token(QStringLiteral("x lsg: 1"), position, QStringLiteral("Lsg: ")), QStringLiteral("x lsg: 1"));
+    EXPECT_EQ(token(QStringLiteral("x lsg: 1"), position, QStringLiteral("Lsg: ")),
+              QStringLiteral("x lsg: 1"));
 }
 
 TEST(NextToken, EmptyTextLeavesThePositionAlone)

@@ -11,7 +11,8 @@ TEST(QuestionList, EveryKindOfLineBreakEndsALine)
 
 TEST(QuestionList, EmptyAndMalformedLinesAreLeftOut)
 {
-    EXPECT_EQ(QuestionIdsOfList(QStringLiteral("\r\n12\r\n\r\n\n7x\r\n 7\r\n7 \r\n0x10\r\n1e3\r\n-\r\n+5\r\n9\r\n\r\n")),
+    EXPECT_EQ(QuestionIdsOfList(
+                  QStringLiteral("\r\n12\r\n\r\n\n7x\r\n 7\r\n7 \r\n0x10\r\n1e3\r\n-\r\n+5\r\n9\r\n\r\n")),
               (QList<int>{12, 5, 9}));
     EXPECT_EQ(QuestionIdsOfList(QStringLiteral("2147483647\r\n2147483648\r\n-2147483648\r\n99999999999")),
               (QList<int>{2147483647, -2147483648}));

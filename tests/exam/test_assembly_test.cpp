@@ -14,13 +14,13 @@ protected:
     // Ordered by value, equal values in table order: E, D, A, C, X, B.
     void addWeightedQuestionnaires()
     {
-        idA = addQuestionnaire(QStringLiteral("B"), QStringLiteral("1"), 2, 0, 0);  // -2
-        addQuestionnaire(QStringLiteral("A1"), QStringLiteral("9"));                 // other class
-        idB = addQuestionnaire(QStringLiteral("B"), QStringLiteral("2"));            // never taken: 0
-        idC = addQuestionnaire(QStringLiteral("B"), QStringLiteral("3"), 0, 0, 1);   // nearest(0.5) - 1 = -1
-        idD = addQuestionnaire(QStringLiteral("B"), QStringLiteral("4"), 0, 5, 0);   // nearest(0.5) - 5 = -5
-        idX = addQuestionnaire(QStringLiteral("B"), QStringLiteral("5"), 0, 0, 3);   // nearest(1.5) - 3 = -1
-        idE = addQuestionnaire(QStringLiteral("B"), QStringLiteral("6"), 0, 5, 4);   // nearest(2.5) - 9 = -7
+        idA = addQuestionnaire(QStringLiteral("B"), QStringLiteral("1"), 2, 0, 0); // -2
+        addQuestionnaire(QStringLiteral("A1"), QStringLiteral("9"));               // other class
+        idB = addQuestionnaire(QStringLiteral("B"), QStringLiteral("2"));          // never taken: 0
+        idC = addQuestionnaire(QStringLiteral("B"), QStringLiteral("3"), 0, 0, 1); // nearest(0.5) - 1 = -1
+        idD = addQuestionnaire(QStringLiteral("B"), QStringLiteral("4"), 0, 5, 0); // nearest(0.5) - 5 = -5
+        idX = addQuestionnaire(QStringLiteral("B"), QStringLiteral("5"), 0, 0, 3); // nearest(1.5) - 3 = -1
+        idE = addQuestionnaire(QStringLiteral("B"), QStringLiteral("6"), 0, 5, 4); // nearest(2.5) - 9 = -7
     }
 
     // Builds a random questionnaire test whose walk steps back `steps` times and then stops.
@@ -37,11 +37,11 @@ protected:
     // ordered by value, equal values in ID order: 4, 2, 3, 6, 1, 5.
     void addWeightedQuestions()
     {
-        addQuestion({.id = 1});                              // never evaluated: 0
+        addQuestion({.id = 1});                                // never evaluated: 0
         addQuestion({.id = 2, .falsch = 1, .bearbeitet = 1});  // wrong once: nearest(0.5) - 1 = -1
         addQuestion({.id = 3, .falsch = -1, .bearbeitet = 1}); // right once: nearest(-0.5) - 1 = -1
         addQuestion({.id = 4, .falsch = 0, .bearbeitet = 2});  // wrong, then right: -2
-        addQuestion({.id = 5});                              // 0
+        addQuestion({.id = 5});                                // 0
         addQuestion({.id = 6, .falsch = 5, .bearbeitet = 3});  // nearest(2.5) - 3 = -1
     }
 
@@ -153,7 +153,7 @@ TEST_F(TestAssembly, ReadyFlagFollowsTheClassesLastQuestionnaireInTableOrder)
     const int ready = addQuestionnaire(QStringLiteral("B"), QStringLiteral("1"), 2, 1, 0);
     addQuestionnaire(QStringLiteral("B"), QStringLiteral("2"), 1, 1, 5);
     addQuestionnaire(QStringLiteral("C"), QStringLiteral("3"), 9, 9, 0); // other class, ignored
-    m_scripted.push(1);                                                   // takes the higher value: ready
+    m_scripted.push(1);                                                  // takes the higher value: ready
     module().BuildRandomQuestionnaireTest();
     EXPECT_EQ(column(module().TestTable, QStringLiteral("Fragebogen")), (QList<int>{ready}));
     EXPECT_FALSE(module().ReadyFlag);

@@ -7,12 +7,13 @@ class TestEvaluation : public ExamTest
 protected:
     TestEvaluation()
     {
-        writeWholeFile(m_folder.path() + QStringLiteral("/version.ini"),
-                       QByteArrayLiteral("Int1=1\r\nInt2=2\r\nInt3=3\r\nInt4=4\r\nInt5=5\r\nInt6=6\r\nInt7=7\r\n"
-                                         "Int8=8\r\nInt9=9\r\nInt10=10\r\nInt20=20\r\nInt21=21\r\nInt22=22\r\n"
-                                         "Int23=23\r\nInt24=-50\r\n"
-                                         "snd_auswerten=tusch 1.wav;tusch2.wav\r\n"
-                                         "snd_versager=buh.wav;boo.wav\r\nsnd_pimp=yeah.wav\r\n"));
+        writeWholeFile(
+            m_folder.path() + QStringLiteral("/version.ini"),
+            QByteArrayLiteral("Int1=1\r\nInt2=2\r\nInt3=3\r\nInt4=4\r\nInt5=5\r\nInt6=6\r\nInt7=7\r\n"
+                              "Int8=8\r\nInt9=9\r\nInt10=10\r\nInt20=20\r\nInt21=21\r\nInt22=22\r\n"
+                              "Int23=23\r\nInt24=-50\r\n"
+                              "snd_auswerten=tusch 1.wav;tusch2.wav\r\n"
+                              "snd_versager=buh.wav;boo.wav\r\nsnd_pimp=yeah.wav\r\n"));
         module().ReadInstallationSettings();
     }
 
@@ -22,7 +23,8 @@ protected:
     {
         QString list;
         for (int i = 0; i < errorPoints.size(); ++i) {
-            addQuestion({.id = i + 1, .classes = {QStringLiteral("B"), QStringLiteral("MO")},
+            addQuestion({.id = i + 1,
+                         .classes = {QStringLiteral("B"), QStringLiteral("MO")},
                          .fehlerpunkte = errorPoints[i]});
             list += QString::number(i + 1) + QStringLiteral("\r\n");
         }
@@ -75,10 +77,19 @@ protected:
         return fieldOf(module().FrageboegenTable, questionnaireId, QString::fromLatin1(field));
     }
 
-    int question(int id, const char *field) { return fieldOf(module().FragenTable, id, QString::fromLatin1(field)); }
+    int question(int id, const char *field)
+    {
+        return fieldOf(module().FragenTable, id, QString::fromLatin1(field));
+    }
 
-    QString sync() const { return QStringLiteral("sync:") + m_folder.path() + QStringLiteral("/sounds/tusch 1.wav;tusch2.wav"); }
-    static QStringList failed() { return {QStringLiteral("cue:buh.wav;boo.wav"), QStringLiteral("screen:versager")}; }
+    QString sync() const
+    {
+        return QStringLiteral("sync:") + m_folder.path() + QStringLiteral("/sounds/tusch 1.wav;tusch2.wav");
+    }
+    static QStringList failed()
+    {
+        return {QStringLiteral("cue:buh.wav;boo.wav"), QStringLiteral("screen:versager")};
+    }
     static QStringList passed() { return {QStringLiteral("cue:yeah.wav"), QStringLiteral("screen:pimp")}; }
 };
 
@@ -87,8 +98,8 @@ protected:
 TEST(PassRule, ErrorPointsAndWrongAnswersDecide)
 {
     const QString b = QStringLiteral("B");
-    EXPECT_TRUE(TMainDataModule::IsFailed(b, 10, 2));   // two five-point errors
-    EXPECT_FALSE(TMainDataModule::IsFailed(b, 10, 3));  // 4 + 3 + 3
+    EXPECT_TRUE(TMainDataModule::IsFailed(b, 10, 2));  // two five-point errors
+    EXPECT_FALSE(TMainDataModule::IsFailed(b, 10, 3)); // 4 + 3 + 3
     EXPECT_FALSE(TMainDataModule::IsFailed(b, 10, 1));
     EXPECT_FALSE(TMainDataModule::IsFailed(b, 9, 2));
     EXPECT_TRUE(TMainDataModule::IsFailed(b, 11, 3));
@@ -232,7 +243,7 @@ TEST_F(TestEvaluation, NumberAnswerMustMatchTheSolutionTextExactly)
 
 TEST_F(TestEvaluation, StatisticsCountEveryEvaluatedQuestion)
 {
-    addQuestion({.id = 1});                               // right for the first time
+    addQuestion({.id = 1});                                // right for the first time
     addQuestion({.id = 2, .falsch = -3, .bearbeitet = 5}); // wrong
     addQuestion({.id = 3, .fragetyp = 0, .falsch = 2});    // never scored
     addQuestion({.id = 4, .fragetyp = 7});
