@@ -350,6 +350,23 @@ TEST(RecordTableFilter, AcceptsOnlyTheLanguageAndFiltersExactly)
     EXPECT_EQ(table->RecordCount(), 3);
 }
 
+TEST(RecordTableFilter, ClassFilterMatchesTheWholeCodeOnly)
+{
+    TRecordTable questionnaires(QStringLiteral("FrageboegenTable"));
+    questionnaires.AddField(QStringLiteral("Klasse"), TFieldType::String, 3);
+    questionnaires.SetFiltered(true); // on at creation with an empty text: everything visible
+    questionnaires.Open();
+    for (const char *code : {"A", "A1", "a", "B", "A"}) {
+        questionnaires.Append();
+        questionnaires.FieldByName(QStringLiteral("Klasse")).SetAsString(QString::fromLatin1(code));
+        questionnaires.Post();
+    }
+    EXPECT_EQ(questionnaires.RecordCount(), 5);
+    questionnaires.SetFilter(QStringLiteral("(Klasse = 'A')"));
+    EXPECT_EQ(questionnaires.RecordCount(), 2);
+    EXPECT_EQ(names(questionnaires, QStringLiteral("Klasse")), (QStringList{QStringLiteral("A"), QStringLiteral("A")}));
+}
+
 TEST(RecordTableSort, TiesFollowRecordNumbersAndLaterPostsTakeTheirPlace)
 {
     auto table = makeSets();
