@@ -58,7 +58,8 @@ void resizeBenchmark(benchmark::State &state, const TBitmap &source, int width, 
                      int threads)
 {
     TBitmap result;
-    const TResizeOptions options{threads, true};
+    TResizeOptions options;
+    options.threads = threads;
     ResizeBitmapInto(source, result, width, height, mode, options); // filter tables and result memory
     for (auto _ : state) {
         ResizeBitmapInto(source, result, width, height, mode, options);

@@ -20,6 +20,9 @@ struct TResizeOptions
     int threads = 0;
     // Use the AVX2 loops where the processor has them (the results are the same either way).
     bool vectorised = true;
+    // Memory the cubic filter may use for filtered rows it needs again. Extreme reductions (a tall
+    // picture to a few rows) need more; they then add each row's terms as soon as it is filtered.
+    qsizetype rowCacheBytes = qsizetype(64) << 20;
 };
 
 // Resizes the bitmap in place to width × height. The result has the bitmap's pixel format (a 16-bit

@@ -16,8 +16,6 @@ using namespace scaling_kernels;
 
 namespace {
 
-// Ring rows beyond this many bytes are not kept: the column sums are then gathered one term at a time.
-constexpr qsizetype kLargestRing = qsizetype(64) << 20;
 // Scratch memory above this size is given back after a resize.
 constexpr size_t kKeptScratch = size_t(32) << 20;
 // Below this many multiply-adds a second thread costs more than it saves.
@@ -59,16 +57,16 @@ int availableProcessors()
 class TCubicResize
 {
 public:
-    TCubicResize(const TBitmap &source, TBitmap &destination, bool vectorised)
+    TCubicResize(const TBitmap &source, TBitmap &destination, const TResizeOptions &options)
         : m_source(source), m_destination(destination), m_format(source.pixelFormat()),
           m_rows(ContributionTable(source.width(), destination.width())),
           m_columns(ContributionTable(source.height(), destination.height())), m_limits(limitsOf(m_format)),
-          m_vectorised(vectorised && haveAvx2() && m_rows.hasFastForms() && m_columns.hasFastForms())
+          m_vectorised(options.vectorised && haveAvx2() && m_rows.hasFastForms() && m_columns.hasFastForms())
     {
         m_direct = directRange(m_rows, m_format, m_vectorised);
         m_rowBytes = (qsizetype(destination.width()) * 4 + 15) / 16 * 16;
         m_ringRows = m_columns.largestIndexSpan();
-        m_useRing = qsizetype(m_ringRows) * m_rowBytes <= kLargestRing;
+        m_useRing = qsizetype(m_ringRows) * m_rowBytes <= options.rowCacheBytes;
         if (!m_useRing)
             m_ringRows = 1;
     }
@@ -182,7 +180,7 @@ void ResizeCubic(const TBitmap &source, TBitmap &destination, const TResizeOptio
 {
     thread_local std::array<TLane, 2> callerLanes;
     std::array<TLane, 2> &lanes = callerLanes; // the helper thread must use these, not its own
-    const TCubicResize resize(source, destination, options.vectorised);
+    const TCubicResize resize(source, destination, options);
 
     int threads = options.threads;
     if (threads <= 0)

@@ -40,8 +40,10 @@ const TSizes kSizes[] = {
     {200, 150, 67, 50}, {20, 15, 200, 3}, {97, 61, 5, 60}, {300, 40, 11, 39},
 };
 
-// Every way the cubic resize can run: plain or vectorised loops, one or two threads.
-const TResizeOptions kVariants[] = {{1, false}, {1, true}, {2, false}, {2, true}};
+// Every way the cubic resize can run: plain or vectorised loops, one or two threads, with filtered
+// rows kept for reuse or added term by term.
+const TResizeOptions kVariants[] = {{1, false, 1 << 20}, {1, true, 1 << 20}, {2, false, 1 << 20},
+                                    {2, true, 1 << 20},  {1, false, 0},      {2, true, 0}};
 
 TBitmap resized(const TBitmap &source, int width, int height, TResizeMode mode, const TResizeOptions &options = {})
 {
@@ -54,7 +56,7 @@ std::string describe(const TSizes &s, TPixelFormat format, const TResizeOptions 
 {
     return std::to_string(s.sw) + "x" + std::to_string(s.sh) + " -> " + std::to_string(s.dw) + "x"
         + std::to_string(s.dh) + " " + nameOf(format) + " threads " + std::to_string(options.threads)
-        + (options.vectorised ? " vectorised" : " plain");
+        + (options.vectorised ? " vectorised" : " plain") + (options.rowCacheBytes == 0 ? " term by term" : "");
 }
 
 TBitmap uniform(int width, int height, TPixelFormat format, quint8 value)
@@ -84,7 +86,7 @@ TEST(CubicResize, APhotographSizedReductionOnTwoThreadsAgreesToo)
 {
     const TBitmap source = randomBitmap(1200, 900, TPixelFormat::Bits24, 99);
     const TBitmap expected = reference::cubic(source, 301, 201);
-    EXPECT_TRUE(resized(source, 301, 201, TResizeMode::Cubic, {2, true}).sameContent(expected));
+    EXPECT_TRUE(resized(source, 301, 201, TResizeMode::Cubic, {2, true, 1 << 20}).sameContent(expected));
     EXPECT_TRUE(resized(source, 301, 201, TResizeMode::Cubic).sameContent(expected));
 }
 
