@@ -187,7 +187,7 @@ void TCatalogue::ReadQuestionFile(const QString &path)
             file.Fail(line.number, QStringLiteral("\"%1:\" außerhalb einer Frage").arg(key));
         CheckText(file, line.number, value);
         if (key == u"Punkte") {
-            current->errorPoints = ParseInteger(file, line.number, value, 1, 5);
+            current->errorPoints = ParseInteger(file, line.number, value, 2, 5);
         } else if (key == u"Bild") {
             if (value.size() > PictureNameSize || value.contains(QLatin1Char('/')) || value.contains(QLatin1Char('\\')))
                 file.Fail(line.number, QStringLiteral("Bildname höchstens %1 Zeichen, ohne Ordner").arg(PictureNameSize));
