@@ -80,6 +80,11 @@ void TRecordTable::RebuildFieldIndex()
 
 int TRecordTable::FieldIndex(const QString &name) const
 {
+    // Callers nearly always spell the name as defined: try that cheap comparison first.
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        if (m_fields[i].name == name)
+            return int(i);
+    }
     for (size_t i = 0; i < m_fields.size(); ++i) {
         if (m_fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return int(i);
