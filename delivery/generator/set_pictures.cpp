@@ -137,7 +137,8 @@ void Reflect(QImage &image, double waterLine, const QColor &tint, TDrawRandom &r
     const double phase = random.Range(0, 2 * Pi);
     for (int y = 0; y < above.height() && top + y < H; ++y) {
         const double shift = std::sin(y * 0.21 + phase) * (2 + y * 0.02) + std::sin(y * 0.047 + phase * 2) * 3;
-        p.drawImage(QPointF(shift, top + y), above, QRectF(0, y, W, 1));
+        // Each row is drawn a little wider than the picture, so that the ripple never bares an edge.
+        p.drawImage(QRectF(shift - 12, top + y, W + 24, 1), above, QRectF(0, y, W, 1));
     }
     QLinearGradient water(0, top, 0, H);
     water.setColorAt(0, WithAlpha(tint, 90));
