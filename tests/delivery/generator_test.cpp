@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 namespace {
 
 const QString SourceFolder = QStringLiteral(VELMORA_DELIVERY_SOURCE_DIR);
@@ -93,11 +96,14 @@ TEST(DeliveryGenerator, SameSourcesGiveTheBytesOfTheProgramFolder)
 
 struct TBrokenSource
 {
+    const char *name; // names the case in the test list
     const char *file;
     const char *from;
     const char *to;
     const char *message; // part of the generator's complaint
 };
+
+void PrintTo(const TBrokenSource &broken, std::ostream *out) { *out << broken.name; }
 
 class DeliveryGeneratorRejects : public ::testing::TestWithParam<TBrokenSource>
 {
@@ -128,18 +134,19 @@ TEST_P(DeliveryGeneratorRejects, NamesTheFaultAndLeavesTheProgramFolderAlone)
 INSTANTIATE_TEST_SUITE_P(
     Sources, DeliveryGeneratorRejects,
     ::testing::Values(
-        TBrokenSource{"frageboegen/B.txt", "Klasse: B\n\n[1]\n", "Klasse: B\n\n[1]\nG999 ", "\"G999\" gibt es nicht"},
-        TBrokenSource{"frageboegen/MO.txt", "Klasse: MO\n\n[1]\n", "Klasse: MO\n\n[1]\nB01 ", "gehört nicht zur Klasse MO"},
-        TBrokenSource{"frageboegen/A.txt", "[2]", "[3]", "Fragebogen 2 erwartet"},
-        TBrokenSource{"fragen/klasse_b.txt", "Zahl: Höchstens (Lsg: 80) km/h", "Zahl: Höchstens (Lsg: 80 km/h", "nach der Lösung fehlt"},
-        TBrokenSource{"fragen/allgemein.txt", "Punkte: 5", "Punkte: 1", "ganze Zahl von 2 bis 5"},
-        TBrokenSource{"fragen/allgemein.txt", "+ Ich habe dort Vorfahrt", "- Ich habe dort Vorfahrt",
+        TBrokenSource{"UnknownQuestion", "frageboegen/B.txt", "Klasse: B\n\n[1]\n", "Klasse: B\n\n[1]\nG999 ", "\"G999\" gibt es nicht"},
+        TBrokenSource{"QuestionOfAnotherClass", "frageboegen/MO.txt", "Klasse: MO\n\n[1]\n", "Klasse: MO\n\n[1]\nB01 ", "gehört nicht zur Klasse MO"},
+        TBrokenSource{"GapInNumbers", "frageboegen/A.txt", "[2]", "[3]", "Fragebogen 2 erwartet"},
+        TBrokenSource{"NumberAnswerWithoutBracket", "fragen/klasse_b.txt", "Zahl: Höchstens (Lsg: 80) km/h", "Zahl: Höchstens (Lsg: 80 km/h", "nach der Lösung fehlt"},
+        TBrokenSource{"TooFewErrorPoints", "fragen/allgemein.txt", "Punkte: 5", "Punkte: 1", "ganze Zahl von 2 bis 5"},
+        TBrokenSource{"NoRightAnswer", "fragen/allgemein.txt", "+ Ich habe dort Vorfahrt", "- Ich habe dort Vorfahrt",
                       "mindestens eine Antwort muss richtig sein"},
-        TBrokenSource{"fragen/allgemein.txt", "Bild: vz_stop.jpg", "Bild: gibt_es_nicht.jpg", "wird nicht gezeichnet"},
-        TBrokenSource{"textgruppen/1_fernweh.txt", "%s sagt: Wer", "Sie sagt: Wer", "genau ein \"%s\""},
-        TBrokenSource{"sets/1_kuestenlicht.txt", "Motiv: kueste 0", "Motiv: meer 0", "unbekanntes Motiv"},
-        TBrokenSource{"version.ini", "Int24=-10\n", "", "\"Int24\" fehlt"},
-        TBrokenSource{"version.ini", "Int3=50", "Int3 = 50", "keine Leerzeichen"},
-        TBrokenSource{"version.ini", "snd_zuteuer=zuteuer.wav", "snd_zuteuer=zuteuer.wav;fehlt.wav", "fehlt ein Klang"}));
+        TBrokenSource{"PictureNobodyDraws", "fragen/allgemein.txt", "Bild: vz_stop.jpg", "Bild: gibt_es_nicht.jpg", "wird nicht gezeichnet"},
+        TBrokenSource{"TeaserWithoutName", "textgruppen/1_fernweh.txt", "%s sagt: Wer", "Sie sagt: Wer", "genau ein \"%s\""},
+        TBrokenSource{"UnknownMotif", "sets/1_kuestenlicht.txt", "Motiv: kueste 0", "Motiv: meer 0", "unbekanntes Motiv"},
+        TBrokenSource{"MissingAmount", "version.ini", "Int24=-10\n", "", "\"Int24\" fehlt"},
+        TBrokenSource{"BlanksAroundEquals", "version.ini", "Int3=50", "Int3 = 50", "keine Leerzeichen"},
+        TBrokenSource{"CueWithoutSound", "version.ini", "snd_zuteuer=zuteuer.wav", "snd_zuteuer=zuteuer.wav;fehlt.wav", "fehlt ein Klang"}),
+    [](const ::testing::TestParamInfo<TBrokenSource> &info) { return std::string(info.param.name); });
 
 } // namespace
