@@ -10,6 +10,9 @@
 // program file and in the user's stored values.
 int main(int argc, char **argv)
 {
+    // The audio library would otherwise catch SIGINT and SIGTERM and turn them into events nobody
+    // reads: the program could then not be ended from outside.
+    qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
     TVelmoraApplication application(argc, argv);
     // The program ends through its quit question only, never because a window closed.
     application.setQuitOnLastWindowClosed(false);
