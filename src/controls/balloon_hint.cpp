@@ -125,7 +125,9 @@ TBalloonHints::~TBalloonHints()
 {
     if (g_instance == this)
         g_instance = nullptr;
-    delete m_window;
+    // No more events reach the filter while the balloon goes.
+    qApp->removeEventFilter(this);
+    delete m_window.data();
 }
 
 TBalloonHints *TBalloonHints::instance()

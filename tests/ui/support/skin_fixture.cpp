@@ -29,9 +29,14 @@ void WriteTestZip(const QString &path, const QList<QPair<QString, QByteArray>> &
         throw std::runtime_error("cannot create test zip");
     for (const auto &[name, content] : members) {
         // The buffer must live until zip_close: libzip copies it when asked to free it.
-        void *copy = std::malloc(size_t(content.size()) + 1);
-        std::memcpy(copy, content.constData(), size_t(content.size()));
-        zip_source_t *source = zip_source_buffer(archive, copy, zip_uint64_t(content.size()), 1);
+        zip_source_t *source = nullptr;
+        if (content.isEmpty()) {
+            source = zip_source_buffer(archive, nullptr, 0, 0);
+        } else {
+            void *copy = std::malloc(size_t(content.size()));
+            std::memcpy(copy, content.constData(), size_t(content.size()));
+            source = zip_source_buffer(archive, copy, zip_uint64_t(content.size()), 1);
+        }
         const zip_int64_t index = zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
         if (index < 0)
             throw std::runtime_error("cannot add test zip member");
