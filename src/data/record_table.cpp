@@ -10,6 +10,10 @@ namespace {
 QString closedText() { return QStringLiteral("Operation bei geschlossener Datenmenge nicht ausführbar"); }
 QString emptyText() { return QStringLiteral("Operation bei leerer Datenmenge nicht ausführbar"); }
 
+// How many value slots the spare records of one table may hold (about 2.5 MB): enough for the
+// scratch table of a draw over the whole catalogue, little for a wide table that is closed.
+constexpr size_t MaxSpareValueSlots = size_t(1) << 16;
+
 } // namespace
 
 TRecordTable::TRecordTable(QString name) : m_name(std::move(name)) {}
@@ -17,6 +21,8 @@ TRecordTable::TRecordTable(QString name) : m_name(std::move(name)) {}
 TRecordTable::~TRecordTable()
 {
     for (TRecord *record : m_rows)
+        delete record;
+    for (TRecord *record : m_spareRecords)
         delete record;
 }
 
@@ -132,7 +138,7 @@ void TRecordTable::SetIndexName(const QString &name)
 void TRecordTable::ResetContent()
 {
     for (TRecord *record : m_rows)
-        delete record;
+        DiscardRecord(record);
     m_rows.clear();
     m_sorted.clear();
     m_sortFields.clear();
@@ -233,16 +239,42 @@ int TRecordTable::TakeRecordNumber()
     return m_nextRecordNumber++;
 }
 
+// A record for a post: a spare one when there is one, its (empty) value room swapped into the edit
+// buffer for the next insert.
+TRecord *TRecordTable::NewRecord()
+{
+    if (m_spareRecords.empty())
+        return new TRecord;
+    TRecord *record = m_spareRecords.back();
+    m_spareRecords.pop_back();
+    m_spareValueSlots -= record->values.capacity();
+    return record;
+}
+
+void TRecordTable::DiscardRecord(TRecord *record)
+{
+    const size_t slots = record->values.capacity();
+    if (m_spareValueSlots + slots > MaxSpareValueSlots) {
+        delete record;
+        return;
+    }
+    record->values.clear(); // frees the texts, keeps the room
+    record->recordNumber = 0;
+    record->updateStatus = 0;
+    record->olderVersions.reset();
+    m_spareRecords.push_back(record);
+    m_spareValueSlots += slots;
+}
+
 void TRecordTable::Post()
 {
     if (m_state != TTableState::Edit && m_state != TTableState::Insert)
         return;
     TRecord *record = nullptr;
     if (m_state == TTableState::Insert) {
-        auto created = std::make_unique<TRecord>();
-        created->values = std::move(m_buffer);
-        created->recordNumber = TakeRecordNumber();
-        record = created.release();
+        record = NewRecord();
+        record->values.swap(m_buffer);
+        record->recordNumber = TakeRecordNumber();
         TRecord *current = CurrentRecord();
         auto rowPos = m_rows.end();
         if (!m_insertAppends && current != nullptr)
@@ -252,8 +284,12 @@ void TRecordTable::Post()
         m_cursor = HasOwnOrder() ? InsertSorted(record) : rowIndex;
     } else {
         record = CurrentRecord();
-        record->values = std::move(m_buffer);
-        if (HasOwnOrder()) {
+        record->values.swap(m_buffer);
+        // A record whose keys still fall between its neighbours keeps its place, as sorting it in
+        // again would put it there; only one that moved is taken out and sorted in.
+        const size_t at = size_t(m_cursor);
+        if (HasOwnOrder() && !((at == 0 || Less(m_sorted[at - 1], record))
+                               && (at + 1 == m_sorted.size() || Less(record, m_sorted[at + 1])))) {
             m_sorted.erase(m_sorted.begin() + m_cursor);
             m_cursor = InsertSorted(record);
         }
@@ -297,7 +333,7 @@ void TRecordTable::Delete()
     if (HasOwnOrder())
         m_sorted.erase(m_sorted.begin() + m_cursor);
     m_freedNumbers.push_back(record->recordNumber);
-    delete record;
+    DiscardRecord(record);
     Changed();
     // The record that followed becomes current; after the last one, the one before it.
     int next = NextVisible(m_cursor);
@@ -329,6 +365,8 @@ void TRecordTable::Detach(ITableObserver *observer)
 
 void TRecordTable::Notify(Change change)
 {
+    if (m_observers.empty())
+        return;
     // Observers may attach or detach others while being told; a detached one hears nothing more.
     const std::vector<ITableObserver *> observers = m_observers;
     for (ITableObserver *observer : observers) {
@@ -350,6 +388,8 @@ void TRecordTable::Notify(Change change)
 
 void TRecordTable::NotifyFieldWritten(int fieldIndex)
 {
+    if (m_observers.empty())
+        return;
     const std::vector<ITableObserver *> observers = m_observers;
     const TField field(this, fieldIndex);
     for (ITableObserver *observer : observers) {
@@ -359,16 +399,6 @@ void TRecordTable::NotifyFieldWritten(int fieldIndex)
 }
 
 // ---------------------------------------------------------------- values
-
-const TValue *TRecordTable::ReadValue(int fieldIndex) const
-{
-    if (fieldIndex < 0 || fieldIndex >= FieldCount())
-        return nullptr;
-    if (m_state == TTableState::Edit || m_state == TTableState::Insert)
-        return &m_buffer[size_t(fieldIndex)];
-    const TRecord *record = CurrentRecord();
-    return record != nullptr ? &record->values[size_t(fieldIndex)] : nullptr;
-}
 
 TValue &TRecordTable::WritableValue(int fieldIndex)
 {

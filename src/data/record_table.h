@@ -47,6 +47,8 @@ public:
     bool operator==(const TField &other) const = default;
 
 private:
+    const TValue *Read(TValueClass &valueClass) const;
+
     TRecordTable *m_table = nullptr;
     int m_index = -1;
 };
@@ -174,7 +176,7 @@ private:
     void CheckFieldsChangeable() const;
     void RebuildFieldIndex();
 
-    const std::vector<TRecord *> &Order() const;
+    const std::vector<TRecord *> &Order() const { return HasOwnOrder() ? m_sorted : m_rows; }
     bool HasOwnOrder() const { return !m_sortFields.empty(); }
     bool IsVisible(const TRecord &record) const;
     bool Filtering() const { return m_filtered && !m_filterExpr.IsEmpty(); }
@@ -189,9 +191,13 @@ private:
     void GoFirst();
     void RestoreOrder();
     bool Less(const TRecord *a, const TRecord *b) const;
+    void SortRecords();
+    int FindInOrder(int fieldIndex, const TValue &key) const; // -2 when the order cannot answer
     int InsertSorted(TRecord *record);
     void Reposition(TRecord *current);
     int TakeRecordNumber();
+    TRecord *NewRecord();
+    void DiscardRecord(TRecord *record);
     TRecord *CurrentRecord() const;
     const std::vector<int> &VisiblePositions() const;
     void Changed() { ++m_viewGeneration; }
@@ -202,7 +208,17 @@ private:
     void NotifyFieldWritten(int fieldIndex);
 
     // field access
-    const TValue *ReadValue(int fieldIndex) const; // nullptr on an empty view
+    const TValue *ReadValue(int fieldIndex) const // nullptr on an empty view
+    {
+        if (size_t(fieldIndex) >= m_fields.size())
+            return nullptr;
+        if (m_state == TTableState::Edit || m_state == TTableState::Insert)
+            return &m_buffer[size_t(fieldIndex)];
+        if (fieldIndex < 64)
+            m_walkFields |= quint64(1) << fieldIndex;
+        const std::vector<TRecord *> &order = Order();
+        return size_t(m_cursor) < order.size() ? &order[size_t(m_cursor)]->values[size_t(fieldIndex)] : nullptr;
+    }
     TValue &WritableValue(int fieldIndex);         // fails outside edit and insert mode
     void FieldWritten(int fieldIndex);
 
@@ -215,10 +231,15 @@ private:
     TTableState m_state = TTableState::Inactive;
     std::vector<TRecord *> m_rows;   // row order; the table owns the records
     std::vector<TRecord *> m_sorted; // current order when a sort or index order is in force
+    // Records given back by Close and Delete, kept for the next posts so that a scratch table that is
+    // filled and emptied again and again does not allocate each time. Their values are cleared.
+    std::vector<TRecord *> m_spareRecords;
+    size_t m_spareValueSlots = 0;
     struct SortKey
     {
         int field;
         bool caseInsensitive;
+        TValueClass valueClass;
     };
     std::vector<SortKey> m_sortFields;
     bool m_sortDescending = false;
@@ -246,6 +267,12 @@ private:
     quint64 m_viewGeneration = 0; // bumped whenever the visible records or their order may change
     mutable std::vector<int> m_visible;
     mutable quint64 m_visibleGeneration = ~quint64(0);
+
+    // The fields (bit i for field i < 64) read since the cursor last went to the first or last
+    // record. A walk over a large table waits on memory for nearly every read otherwise, so each
+    // step asks for those values of the records a few steps ahead.
+    mutable quint64 m_walkFields = 0;
+    void FetchAhead(int step) const;
 
     std::vector<ITableObserver *> m_observers;
 };

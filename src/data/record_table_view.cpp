@@ -4,6 +4,8 @@
 #include "app/velmora_error.h"
 
 #include <algorithm>
+#include <bit>
+#include <limits>
 
 namespace {
 
@@ -21,8 +23,6 @@ QStringList splitFieldList(const QString &fieldNames)
 } // namespace
 
 // ---------------------------------------------------------------- order and visibility
-
-const std::vector<TRecord *> &TRecordTable::Order() const { return HasOwnOrder() ? m_sorted : m_rows; }
 
 const TResolvedFilter &TRecordTable::ResolvedFilter() const
 {
@@ -117,7 +117,7 @@ bool TRecordTable::Less(const TRecord *a, const TRecord *b) const
         if (x.isNull)
             continue;
         int order = 0;
-        switch (ValueClassOf(m_fields[size_t(key.field)].type)) {
+        switch (key.valueClass) {
         case TValueClass::Integer:
         case TValueClass::Boolean:
             order = x.number < y.number ? -1 : (x.number > y.number ? 1 : 0);
@@ -146,6 +146,67 @@ int TRecordTable::InsertSorted(TRecord *record)
     return int(inserted - m_sorted.begin());
 }
 
+// Puts m_sorted into the order Less defines. Less is a strict total order (the record number breaks
+// every tie), so any sorting method gives the same result, and the descending order is exactly the
+// ascending one reversed.
+void TRecordTable::SortRecords()
+{
+    m_sorted.clear();
+    if (m_sortFields.empty())
+        return;
+    const SortKey &first = m_sortFields.front();
+    const bool wholeNumbers = first.valueClass == TValueClass::Integer || first.valueClass == TValueClass::Boolean;
+    if (m_sortFields.size() == 1 && wholeNumbers) {
+        // One whole-number key: each record's key and number packed into one integer that orders
+        // like Less does (null keys first, then the value, then the record number), sorted flat.
+        struct Entry
+        {
+            quint64 key;
+            TRecord *record;
+        };
+        std::vector<Entry> entries;
+        entries.reserve(m_rows.size());
+        bool packed = true;
+        for (size_t i = 0; i < m_rows.size(); ++i) {
+            // The records lie scattered in memory: ask for those a few places ahead early.
+            if (i + 8 < m_rows.size())
+                __builtin_prefetch(m_rows[i + 8]);
+            if (i + 4 < m_rows.size()) {
+                const TValue &ahead = m_rows[i + 4]->values[size_t(first.field)];
+                __builtin_prefetch(&ahead.number);
+                __builtin_prefetch(&ahead.isNull);
+            }
+            TRecord *record = m_rows[i];
+            const TValue &value = record->values[size_t(first.field)];
+            if (record->recordNumber < 0) {
+                packed = false;
+                break;
+            }
+            quint64 rank = 0; // null
+            if (!value.isNull) {
+                if (value.number < std::numeric_limits<qint32>::min()
+                    || value.number > std::numeric_limits<qint32>::max()) {
+                    packed = false;
+                    break;
+                }
+                rank = quint64(value.number - qint64(std::numeric_limits<qint32>::min())) + 1; // 1 ... 2^32
+            }
+            entries.push_back({(rank << 31) | quint64(quint32(record->recordNumber)), record});
+        }
+        if (packed) {
+            std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.key < b.key; });
+            m_sorted.reserve(entries.size());
+            for (const Entry &entry : entries)
+                m_sorted.push_back(entry.record);
+            if (m_sortDescending)
+                std::reverse(m_sorted.begin(), m_sorted.end());
+            return;
+        }
+    }
+    m_sorted = m_rows;
+    std::sort(m_sorted.begin(), m_sorted.end(), [this](const TRecord *x, const TRecord *y) { return Less(x, y); });
+}
+
 void TRecordTable::SetOrderFromSpec(const QString &fieldNames, bool descending, bool caseInsensitive)
 {
     m_sortFields.clear();
@@ -153,15 +214,38 @@ void TRecordTable::SetOrderFromSpec(const QString &fieldNames, bool descending, 
         const int index = FieldIndex(name);
         if (index < 0)
             Fail(QStringLiteral("Das Feld '%1' wurde nicht gefunden").arg(name));
-        m_sortFields.push_back({index, caseInsensitive});
+        m_sortFields.push_back({index, caseInsensitive, ValueClassOf(m_fields[size_t(index)].type)});
     }
     m_sortDescending = descending;
-    m_sorted.clear();
-    if (!m_sortFields.empty()) {
-        m_sorted = m_rows;
-        std::sort(m_sorted.begin(), m_sorted.end(), [this](const TRecord *x, const TRecord *y) { return Less(x, y); });
-    }
+    SortRecords();
     Changed();
+}
+
+// Where the first record of the current order whose field `fieldIndex` holds `key` (not null)
+// stands, found by halving when the order is sorted on that field first and no filter hides
+// records: those records stand together, the first of them is the answer. -1 when no record
+// holds the value, -2 when the order cannot tell and the records must be searched one by one.
+int TRecordTable::FindInOrder(int fieldIndex, const TValue &key) const
+{
+    if (!HasOwnOrder() || Filtering() || m_sortFields.front().field != fieldIndex)
+        return -2;
+    const TValueClass valueClass = m_sortFields.front().valueClass;
+    if (valueClass != TValueClass::Integer && valueClass != TValueClass::Boolean)
+        return -2;
+    const qint64 wanted = key.number;
+    // Ascending, null keys come first and the values rise; descending, the values fall and null
+    // keys come last.
+    const auto before = [this, fieldIndex, wanted](const TRecord *record) {
+        const TValue &value = record->values[size_t(fieldIndex)];
+        if (m_sortDescending)
+            return !value.isNull && value.number > wanted;
+        return value.isNull || value.number < wanted;
+    };
+    const auto it = std::partition_point(m_sorted.begin(), m_sorted.end(), before);
+    if (it == m_sorted.end())
+        return -1;
+    const TValue &found = (*it)->values[size_t(fieldIndex)];
+    return !found.isNull && found.number == wanted ? int(it - m_sorted.begin()) : -1;
 }
 
 void TRecordTable::ApplyIndexOrder()
@@ -242,8 +326,30 @@ int TRecordTable::CurrentRecordNumber() const
 
 // ---------------------------------------------------------------- movement
 
+void TRecordTable::FetchAhead(int step) const
+{
+    constexpr int RecordDistance = 8; // the record itself, which holds where its values are
+    constexpr int ValueDistance = 4;  // then the values read so far, once the record is at hand
+    const auto &order = Order();
+    const size_t farther = size_t(m_cursor + step * RecordDistance);
+    if (farther < order.size())
+        __builtin_prefetch(order[farther]);
+    const size_t nearer = size_t(m_cursor + step * ValueDistance);
+    if (nearer >= order.size() || m_walkFields == 0)
+        return;
+    const std::vector<TValue> &values = order[nearer]->values;
+    for (quint64 fields = m_walkFields; fields != 0; fields &= fields - 1) {
+        const auto field = size_t(std::countr_zero(fields));
+        if (field >= values.size())
+            break;
+        __builtin_prefetch(&values[field].number);
+        __builtin_prefetch(&values[field].isNull);
+    }
+}
+
 void TRecordTable::GoFirst()
 {
+    m_walkFields = 0;
     m_cursor = FirstVisible();
     m_bof = true;
     m_eof = m_cursor < 0;
@@ -261,6 +367,7 @@ void TRecordTable::Last()
 {
     CheckActive();
     EndEditForMove();
+    m_walkFields = 0;
     m_cursor = LastVisible();
     m_eof = true;
     m_bof = m_cursor < 0;
@@ -292,6 +399,7 @@ int TRecordTable::MoveBy(int distance)
             m_cursor = next;
             moved += step;
         }
+        FetchAhead(step);
     }
     Notify(Change::Moved);
     return moved;
@@ -381,6 +489,17 @@ bool TRecordTable::Locate(const QString &fieldNames, const QVariantList &values)
     }
     if (!matchable)
         return false;
+    if (keys.size() == 1) {
+        const int pos = FindInOrder(keys.front().field, keys.front().value);
+        if (pos == -1)
+            return false;
+        if (pos >= 0) {
+            m_cursor = pos;
+            m_bof = m_eof = false;
+            Notify(Change::Moved);
+            return true;
+        }
+    }
     const auto &order = Order();
     for (int pos = NextVisible(0); pos >= 0; pos = NextVisible(pos + 1)) {
         const TRecord &record = *order[size_t(pos)];

@@ -54,29 +54,6 @@ std::optional<TFieldType> FieldTypeFromName(const QString &name)
     return std::nullopt;
 }
 
-TValueClass ValueClassOf(TFieldType type)
-{
-    switch (type) {
-    case TFieldType::AutoInc:
-    case TFieldType::Integer:
-    case TFieldType::Word:
-    case TFieldType::SmallInt:
-        return TValueClass::Integer;
-    case TFieldType::Boolean:
-        return TValueClass::Boolean;
-    case TFieldType::Float:
-    case TFieldType::Date:
-    case TFieldType::Time:
-    case TFieldType::DateTime:
-    case TFieldType::LargeInt:
-    case TFieldType::Currency:
-    case TFieldType::BCD:
-        return TValueClass::Float;
-    default:
-        return TValueClass::Text;
-    }
-}
-
 QString FieldKindName(TFieldKind kind)
 {
     const auto index = size_t(kind);

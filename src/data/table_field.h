@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 
 // Field types of a record table, numbered as table files name them. The program itself uses AutoInc,
@@ -25,7 +26,28 @@ std::optional<TFieldType> FieldTypeFromName(const QString &name);
 
 // How a value of the type is stored in memory and in a table file.
 enum class TValueClass : quint8 { Integer, Boolean, Text, Float };
-TValueClass ValueClassOf(TFieldType type);
+
+namespace detail {
+// The value class of every field type, by the type's number. Field reads look this up on every
+// call, so it is a table rather than a switch in another file.
+inline constexpr std::array<TValueClass, FieldTypeCount> valueClasses = [] {
+    std::array<TValueClass, FieldTypeCount> classes{};
+    classes.fill(TValueClass::Text);
+    for (TFieldType t : {TFieldType::AutoInc, TFieldType::Integer, TFieldType::Word, TFieldType::SmallInt})
+        classes[size_t(t)] = TValueClass::Integer;
+    classes[size_t(TFieldType::Boolean)] = TValueClass::Boolean;
+    for (TFieldType t : {TFieldType::Float, TFieldType::Date, TFieldType::Time, TFieldType::DateTime,
+                         TFieldType::LargeInt, TFieldType::Currency, TFieldType::BCD})
+        classes[size_t(t)] = TValueClass::Float;
+    return classes;
+}();
+} // namespace detail
+
+inline TValueClass ValueClassOf(TFieldType type)
+{
+    const auto index = size_t(type);
+    return index < detail::valueClasses.size() ? detail::valueClasses[index] : TValueClass::Text;
+}
 inline bool IsIntegerType(TFieldType t) { return ValueClassOf(t) == TValueClass::Integer; }
 inline bool IsTextType(TFieldType t) { return ValueClassOf(t) == TValueClass::Text; }
 

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -439,4 +441,210 @@ TEST(RecordTableObservers, AreToldOfEveryKindOfChangeUntilDetached)
     addSet(*table, QStringLiteral("y"), 1);
     table->First();
     EXPECT_TRUE(observer.events.isEmpty());
+}
+
+namespace {
+
+// A table with a non-unique index on Wertung (Integer), filled with repeated values, null values,
+// deleted records and later posts that reuse freed record numbers, so that neither the row order
+// nor the posting order matches the browse order.
+std::unique_ptr<TRecordTable> makeRanked(bool descending)
+{
+    auto table = std::make_unique<TRecordTable>(QStringLiteral("RankTable"));
+    table->AddField(QStringLiteral("ID"), TFieldType::AutoInc);
+    table->AddField(QStringLiteral("Wertung"), TFieldType::Integer);
+    table->AddField(QStringLiteral("Name"), TFieldType::String, 20);
+    table->AddField(QStringLiteral("Editierbar"), TFieldType::Boolean);
+    table->AddIndexDef({QStringLiteral("ByWertung"), QStringLiteral("Wertung"), descending, false, false, false});
+    table->SetIndexName(QStringLiteral("ByWertung"));
+    table->Open();
+    const int values[] = {3, -1, 7, 3, 0, 7, 3, -1, 5, 0, 3, 7};
+    int k = 0;
+    for (const int value : values) {
+        table->Append();
+        if (k % 5 == 4)
+            table->FieldByName(QStringLiteral("Wertung")).Clear();
+        else
+            table->FieldByName(QStringLiteral("Wertung")).SetAsInteger(value);
+        table->FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("r%1").arg(k++));
+        table->FieldByName(QStringLiteral("Editierbar")).SetAsBoolean(k % 2 == 0);
+        table->Post();
+    }
+    for (const int id : {2, 6, 4}) { // frees record numbers 2, 6 and 4
+        table->Locate(QStringLiteral("ID"), id);
+        table->Delete();
+    }
+    for (const int value : {7, 3, -1}) { // take the freed numbers 4, 6 and 2
+        table->Append();
+        table->FieldByName(QStringLiteral("Wertung")).SetAsInteger(value);
+        table->FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("late%1").arg(value));
+        table->Post();
+    }
+    return table;
+}
+
+struct Visible
+{
+    bool isNull;
+    int value;
+    int recordNumber;
+    QString name;
+};
+
+std::vector<Visible> visibleRecords(TRecordTable &table)
+{
+    std::vector<Visible> result;
+    TField wertung = table.FieldByName(QStringLiteral("Wertung"));
+    TField name = table.FieldByName(QStringLiteral("Name"));
+    for (table.First(); !table.Eof(); table.Next())
+        result.push_back({wertung.IsNull(), wertung.AsInteger(), table.CurrentRecordNumber(), name.AsString()});
+    return result;
+}
+
+// Locate must stand on the first visible record in browse order that holds the value, whichever
+// way it searches.
+void expectLocateFindsFirstInOrder(TRecordTable &table, const char *what)
+{
+    const std::vector<Visible> order = visibleRecords(table);
+    for (int value = -3; value <= 9; ++value) {
+        int expected = 0;
+        for (size_t i = 0; i < order.size() && expected == 0; ++i) {
+            if (!order[i].isNull && order[i].value == value)
+                expected = int(i) + 1;
+        }
+        table.First();
+        EXPECT_EQ(table.Locate(QStringLiteral("Wertung"), value), expected > 0) << what << " value " << value;
+        EXPECT_EQ(table.RecNo(), expected > 0 ? expected : 1) << what << " value " << value;
+    }
+    EXPECT_FALSE(table.Locate(QStringLiteral("Wertung"), QVariant())) << what;
+}
+
+} // namespace
+
+TEST(RecordTableSort, OrderIsNullsThenValuesThenRecordNumbersAndDescendingIsItsReverse)
+{
+    for (const bool descending : {false, true}) {
+        auto table = makeRanked(descending);
+        std::vector<Visible> expected = visibleRecords(*table);
+        ASSERT_EQ(expected.size(), size_t(12));
+        std::sort(expected.begin(), expected.end(), [](const Visible &a, const Visible &b) {
+            const auto rank = [](const Visible &v) {
+                return std::tuple(!v.isNull, v.isNull ? 0 : v.value, v.recordNumber);
+            };
+            return rank(a) < rank(b);
+        });
+        if (descending)
+            std::reverse(expected.begin(), expected.end());
+        QStringList expectedNames;
+        for (const Visible &v : expected)
+            expectedNames << v.name;
+        EXPECT_EQ(names(*table), expectedNames) << "descending " << descending;
+        // The late record with the reused number 2 stands between the older ones numbered 1 and 7.
+        const qsizetype late = expectedNames.indexOf(QStringLiteral("late-1"));
+        EXPECT_EQ(late, expectedNames.indexOf((descending ? QStringLiteral("r7") : QStringLiteral("r1"))) + 1);
+        EXPECT_EQ(late, expectedNames.indexOf((descending ? QStringLiteral("r1") : QStringLiteral("r7"))) - 1);
+
+        // SortOn on the same field gives the same order.
+        table->SortOn(QStringLiteral("Wertung"), descending);
+        EXPECT_EQ(names(*table), expectedNames);
+    }
+}
+
+TEST(RecordTableSort, EditedRecordKeepsOrChangesItsPlaceAsSortingWouldPutIt)
+{
+    auto table = makeSets();
+    for (const int wertung : {1, 3, 5, 7})
+        addSet(*table, QStringLiteral("w%1").arg(wertung), wertung);
+    table->SortOn(QStringLiteral("Wertung"));
+    table->SetRecNo(2);
+    table->Edit();
+    table->FieldByName(QStringLiteral("Name")).SetAsString(QStringLiteral("renamed")); // not a key
+    table->Post();
+    EXPECT_EQ(table->RecNo(), 2);
+    table->Edit();
+    table->FieldByName(QStringLiteral("Wertung")).SetAsInteger(5); // ties with w5, an older record
+    table->Post();
+    EXPECT_EQ(table->RecNo(), 2);
+    table->Edit();
+    table->FieldByName(QStringLiteral("Wertung")).SetAsInteger(0);
+    table->Post();
+    EXPECT_EQ(table->RecNo(), 1);
+    table->Last();
+    table->Edit();
+    table->FieldByName(QStringLiteral("Wertung")).SetAsInteger(5); // ties with w5, a younger record
+    table->Post();
+    EXPECT_EQ(table->RecNo(), 4);
+    EXPECT_EQ(names(*table), (QStringList{QStringLiteral("renamed"), QStringLiteral("w1"), QStringLiteral("w5"),
+                                          QStringLiteral("w7")}));
+}
+
+TEST(RecordTableLocate, FindsTheFirstRecordInBrowseOrderWithEveryKindOfOrderAndFilter)
+{
+    for (const bool descending : {false, true}) {
+        auto table = makeRanked(descending);
+        expectLocateFindsFirstInOrder(*table, descending ? "index descending" : "index ascending");
+        table->SortOn(QStringLiteral("Wertung;Name"), !descending);
+        expectLocateFindsFirstInOrder(*table, "sorted on two fields");
+        table->SortOn(QStringLiteral("Name"), descending);
+        expectLocateFindsFirstInOrder(*table, "sorted on another field");
+        table->ClearSort();
+        table->SetFilter(QStringLiteral("(Editierbar)"));
+        table->SetFiltered(true);
+        expectLocateFindsFirstInOrder(*table, "filtered");
+        table->SetFiltered(false);
+        table->First();
+        table->Delete();
+        table->Last();
+        table->Delete();
+        expectLocateFindsFirstInOrder(*table, "after deletes");
+    }
+}
+
+TEST(RecordTableLocate, UniqueIndexFindsEachIdAndNothingBetween)
+{
+    TRecordTable table(QStringLiteral("FragenTable"));
+    table.AddField(QStringLiteral("ID"), TFieldType::AutoInc);
+    table.AddIndexDef({QStringLiteral("ID"), QStringLiteral("ID"), false, false, false, true});
+    table.SetIndexName(QStringLiteral("ID"));
+    table.Open();
+    for (int id = 200; id >= 2; id -= 2) {
+        table.Append();
+        table.FieldByName(QStringLiteral("ID")).SetAsInteger(id);
+        table.Post();
+    }
+    for (int id = 0; id <= 202; ++id) {
+        const bool stored = id >= 2 && id <= 200 && id % 2 == 0;
+        table.Last();
+        EXPECT_EQ(table.Locate(QStringLiteral("ID"), QString::number(id)), stored) << id;
+        EXPECT_EQ(table.RecNo(), stored ? id / 2 : 100) << id;
+    }
+}
+
+TEST(RecordTableReuse, RecordsPostedAfterCloseStartEmpty)
+{
+    auto table = makeSets();
+    for (int k = 0; k < 3; ++k)
+        addSet(*table, QStringLiteral("full"), 9, true);
+    table->Append();
+    table->FieldByName(QStringLiteral("Text")).SetAsString(QStringLiteral("Grün"));
+    table->Post();
+    table->First();
+    table->Delete();
+    table->Close();
+    table->Open();
+    for (int k = 0; k < 5; ++k) {
+        table->Append();
+        table->FieldByName(QStringLiteral("Wertung")).SetAsInteger(k);
+        table->Post();
+    }
+    int k = 0;
+    for (table->First(); !table->Eof(); table->Next(), ++k) {
+        EXPECT_EQ(table->CurrentRecordNumber(), k);
+        EXPECT_EQ(table->FieldByName(QStringLiteral("ID")).AsInteger(), k);
+        EXPECT_EQ(table->FieldByName(QStringLiteral("Wertung")).AsInteger(), k);
+        EXPECT_TRUE(table->FieldByName(QStringLiteral("Name")).IsNull());
+        EXPECT_TRUE(table->FieldByName(QStringLiteral("Editierbar")).IsNull());
+        EXPECT_TRUE(table->FieldByName(QStringLiteral("Text")).IsNull());
+    }
+    EXPECT_EQ(k, 5);
 }
