@@ -4,6 +4,7 @@
 #include "app/velmora_error.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <limits>
 
@@ -18,6 +19,41 @@ QStringList splitFieldList(const QString &fieldNames)
             names << name;
     }
     return names;
+}
+
+struct KeyedRecord
+{
+    quint64 key;
+    TRecord *record;
+};
+
+// Sorts by key, all keys distinct: a byte at a time from the lowest, passing over the bytes in
+// which every key agrees (with small values and record numbers most of them).
+void sortByKey(std::vector<KeyedRecord> &entries)
+{
+    const size_t count = entries.size();
+    if (count < 2)
+        return;
+    std::array<std::array<quint32, 256>, 8> counts{};
+    for (const KeyedRecord &entry : entries) {
+        for (size_t b = 0; b < 8; ++b)
+            ++counts[b][(entry.key >> (8 * b)) & 0xFF];
+    }
+    std::vector<KeyedRecord> scratch(count);
+    for (size_t b = 0; b < 8; ++b) {
+        std::array<quint32, 256> &slots = counts[b];
+        if (slots[(entries.front().key >> (8 * b)) & 0xFF] == count)
+            continue;
+        quint32 start = 0;
+        for (quint32 &slot : slots) {
+            const quint32 n = slot;
+            slot = start;
+            start += n;
+        }
+        for (const KeyedRecord &entry : entries)
+            scratch[slots[(entry.key >> (8 * b)) & 0xFF]++] = entry;
+        entries.swap(scratch);
+    }
 }
 
 } // namespace
@@ -159,14 +195,11 @@ void TRecordTable::SortRecords()
     if (m_sortFields.size() == 1 && wholeNumbers) {
         // One whole-number key: each record's key and number packed into one integer that orders
         // like Less does (null keys first, then the value, then the record number), sorted flat.
-        struct Entry
-        {
-            quint64 key;
-            TRecord *record;
-        };
-        std::vector<Entry> entries;
+        // The value part counts from the smallest value, so that few of its bytes differ.
+        std::vector<KeyedRecord> entries;
         entries.reserve(m_rows.size());
         bool packed = true;
+        quint64 lowestRank = ~quint64(0);
         for (size_t i = 0; i < m_rows.size(); ++i) {
             // The records lie scattered in memory: ask for those a few places ahead early.
             if (i + 8 < m_rows.size())
@@ -190,13 +223,19 @@ void TRecordTable::SortRecords()
                     break;
                 }
                 rank = quint64(value.number - qint64(std::numeric_limits<qint32>::min())) + 1; // 1 ... 2^32
+                lowestRank = std::min(lowestRank, rank);
             }
             entries.push_back({(rank << 31) | quint64(quint32(record->recordNumber)), record});
         }
         if (packed) {
-            std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) { return a.key < b.key; });
+            const quint64 shift = lowestRank == ~quint64(0) ? 0 : (lowestRank - 1) << 31;
+            for (KeyedRecord &entry : entries) {
+                if (entry.key >> 31 != 0) // not null: the lowest value gets rank 1
+                    entry.key -= shift;
+            }
+            sortByKey(entries);
             m_sorted.reserve(entries.size());
-            for (const Entry &entry : entries)
+            for (const KeyedRecord &entry : entries)
                 m_sorted.push_back(entry.record);
             if (m_sortDescending)
                 std::reverse(m_sorted.begin(), m_sorted.end());

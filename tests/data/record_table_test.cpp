@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 #include <tuple>
 
 namespace {
@@ -647,4 +648,49 @@ TEST(RecordTableReuse, RecordsPostedAfterCloseStartEmpty)
         EXPECT_TRUE(table->FieldByName(QStringLiteral("Text")).IsNull());
     }
     EXPECT_EQ(k, 5);
+}
+
+TEST(RecordTableSort, WideValuesAndManyRecordsFollowTheSameRule)
+{
+    TRecordTable table(QStringLiteral("SortTable"));
+    table.AddField(QStringLiteral("FrageID"), TFieldType::Integer);
+    table.AddField(QStringLiteral("Value"), TFieldType::Integer);
+    table.Open();
+    TField frageId = table.FieldByName(QStringLiteral("FrageID"));
+    TField value = table.FieldByName(QStringLiteral("Value"));
+    const int extremes[] = {std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), -1, 0, 1, 65536};
+    quint32 state = 12345;
+    for (int k = 0; k < 700; ++k) {
+        state = state * 1103515245u + 12345u;
+        table.Append();
+        frageId.SetAsInteger(k);
+        if (k % 97 != 3)
+            value.SetAsInteger(k % 7 == 0 ? extremes[(state >> 8) % 6] : int(state >> 4) - (1 << 27));
+        table.Post();
+    }
+    for (int k = 0; k < 700; k += 3) { // free numbers that later posts take again
+        table.Locate(QStringLiteral("FrageID"), k);
+        table.Delete();
+    }
+    for (int k = 700; k < 800; ++k) {
+        table.Append();
+        frageId.SetAsInteger(k);
+        value.SetAsInteger(extremes[k % 6]);
+        table.Post();
+    }
+    std::vector<std::tuple<bool, int, int, int>> expected; // not null, value, record number, FrageID
+    for (table.First(); !table.Eof(); table.Next())
+        expected.emplace_back(!value.IsNull(), value.AsInteger(), table.CurrentRecordNumber(), frageId.AsInteger());
+    std::sort(expected.begin(), expected.end());
+    for (const bool descending : {false, true}) {
+        table.SortOn(QStringLiteral("Value"), descending);
+        QList<int> ids, expectedIds;
+        for (table.First(); !table.Eof(); table.Next())
+            ids << frageId.AsInteger();
+        for (const auto &entry : expected)
+            expectedIds << std::get<3>(entry);
+        if (descending)
+            std::reverse(expectedIds.begin(), expectedIds.end());
+        EXPECT_EQ(ids, expectedIds) << "descending " << descending;
+    }
 }
