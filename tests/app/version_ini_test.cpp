@@ -35,7 +35,8 @@ TEST(VersionIni, BlanksBesideTheEqualsSignBelongToKeyAndValue)
 
 TEST(VersionIni, LinesEndAtCrLfCrOrLfAndNulEndsTheText)
 {
-    const TVersionIni ini(QByteArray("a=1\rb=2\nc=3\r\nd=4\0e=5\n", 24));
+    static const char bytes[] = "a=1\rb=2\nc=3\r\nd=4\0e=5\n";
+    const TVersionIni ini(QByteArray(bytes, sizeof bytes - 1));
     EXPECT_EQ(ini.value(QStringLiteral("a")), QStringLiteral("1"));
     EXPECT_EQ(ini.value(QStringLiteral("b")), QStringLiteral("2"));
     EXPECT_EQ(ini.value(QStringLiteral("c")), QStringLiteral("3"));
