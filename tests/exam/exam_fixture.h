@@ -69,20 +69,20 @@ protected:
 
     TMainDataModule &module() { return *m_module; }
 
-    void addQuestion(const QuestionSpec &spec)
+    void addQuestion(const QuestionSpec &question)
     {
         TRecordTable &t = module().FragenTable;
         t.Append();
-        t.FieldByName(QStringLiteral("ID")).SetAsInteger(spec.id);
-        t.FieldByName(QStringLiteral("Fragetyp")).SetAsInteger(spec.fragetyp);
-        t.FieldByName(QStringLiteral("Frage")).SetAsString(QStringLiteral("Frage %1").arg(spec.id));
-        t.FieldByName(QStringLiteral("Antwort1")).SetAsString(spec.antwort1);
+        t.FieldByName(QStringLiteral("ID")).SetAsInteger(question.id);
+        t.FieldByName(QStringLiteral("Fragetyp")).SetAsInteger(question.fragetyp);
+        t.FieldByName(QStringLiteral("Frage")).SetAsString(QStringLiteral("Frage %1").arg(question.id));
+        t.FieldByName(QStringLiteral("Antwort1")).SetAsString(question.antwort1);
         for (int i = 0; i < 3; ++i)
-            t.FieldByName(QStringLiteral("Antwort%1kreuz").arg(i + 1)).SetAsBoolean(spec.marks[i]);
-        t.FieldByName(QStringLiteral("Fehlerpunkte")).SetAsInteger(spec.fehlerpunkte);
-        t.FieldByName(QStringLiteral("Falsch")).SetAsInteger(spec.falsch);
-        t.FieldByName(QStringLiteral("Bearbeitet")).SetAsInteger(spec.bearbeitet);
-        for (const QString &code : spec.classes)
+            t.FieldByName(QStringLiteral("Antwort%1kreuz").arg(i + 1)).SetAsBoolean(question.marks[i]);
+        t.FieldByName(QStringLiteral("Fehlerpunkte")).SetAsInteger(question.fehlerpunkte);
+        t.FieldByName(QStringLiteral("Falsch")).SetAsInteger(question.falsch);
+        t.FieldByName(QStringLiteral("Bearbeitet")).SetAsInteger(question.bearbeitet);
+        for (const QString &code : question.classes)
             t.FieldByName(QStringLiteral("Klasse_") + code).SetAsBoolean(true);
         t.Post();
     }
