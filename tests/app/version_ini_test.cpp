@@ -1,5 +1,6 @@
 #include "app/velmora_error.h"
 #include "app/version_ini.h"
+#include "support/error_of.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +8,7 @@ namespace {
 
 QString amountError(const QString &text)
 {
-    try {
-        ParseAmount(text);
-    } catch (const VelmoraError &error) {
-        return error.message();
-    }
-    return QStringLiteral("(no error)");
+    return errorOf([&] { ParseAmount(text); });
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "app/velmora_error.h"
+#include "support/error_of.h"
 #include "data/record_table.h"
 
 #include <gtest/gtest.h>
@@ -9,17 +10,6 @@
 #include <tuple>
 
 namespace {
-
-// Runs `action` and returns the error text it throws (empty when it throws nothing).
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const VelmoraError &error) {
-        return error.message();
-    }
-    return {};
-}
 
 // A sets-like table: ID (AutoInc), Name (String 20), Wertung (Word), Editierbar (Boolean), Text (Memo).
 std::unique_ptr<TRecordTable> makeSets()

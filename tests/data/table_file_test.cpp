@@ -1,4 +1,5 @@
 #include "app/velmora_error.h"
+#include "support/error_of.h"
 #include "data/record_table.h"
 #include "data/table_file.h"
 #include "data/table_file_stream.h"
@@ -14,16 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const VelmoraError &error) {
-        return error.message();
-    }
-    return {};
-}
 
 // Builds table file bytes by hand, independently of the writer under test.
 class Bytes

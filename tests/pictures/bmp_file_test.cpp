@@ -1,4 +1,5 @@
 #include "pictures/bmp_file.h"
+#include "support/error_of.h"
 
 #include "app/velmora_error.h"
 #include "picture_test_support.h"
@@ -8,16 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const VelmoraError &error) {
-        return error.message();
-    }
-    return {};
-}
 
 quint32 le32(const QByteArray &bytes, int offset)
 {
