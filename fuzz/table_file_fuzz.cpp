@@ -1,6 +1,6 @@
 // Fuzzes the table file reader: any bytes must either load or fail with a VelmoraError, never crash,
 // hang or leak; and a table that loaded (even partly) must save to bytes that read back to the same table.
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "data/record_table.h"
 #include "data/table_file.h"
 

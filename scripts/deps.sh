@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkgconf git
-  qt6-base-dev libsdl2-mixer-dev libjpeg62-turbo-dev libzip-dev
+  qt6-base-dev qt6-base-private-dev libsdl2-mixer-dev libjpeg62-turbo-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick poppler-utils unzip fonts-dejavu-core
   sox libsox-fmt-all

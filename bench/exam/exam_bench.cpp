@@ -1,8 +1,8 @@
 // Building a short test and evaluating a questionnaire test on a catalogue of 20,000 questions.
 // Run: build/bench/exam/bench_exam (medians of 10 repetitions).
-#include "app/ports.h"
-#include "app/random_generator.h"
-#include "app/stored_user_values.h"
+#include "core/ports.h"
+#include "core/random_generator.h"
+#include "core/stored_user_values.h"
 #include "data/db_module.h"
 #include "data/table_schemas.h"
 

@@ -4,7 +4,7 @@
 #include "picture_sets.h"
 #include "source_text.h"
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "data/record_table.h"
 #include "data/table_file.h"
 #include "data/table_schemas.h"

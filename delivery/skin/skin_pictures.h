@@ -7,6 +7,13 @@
 // Names are the bitmap names the screens ask for; the archive stores each as a JPEG member with the same
 // base name and the extension ".jpg" (the import turns it back into ".bmp").
 
+#include "layout/betreutes.h"
+#include "layout/browse.h"
+#include "layout/nachschlagen.h"
+#include "layout/pimp.h"
+#include "layout/versager.h"
+#include "layout/welcome.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -91,19 +98,26 @@ struct ClickArea
     std::string_view detail;  // German, a smaller second line; may be empty
 };
 
+// A click area of its screen's layout, with the captions drawn into it.
+constexpr ClickArea clickArea(std::string_view picture, const TLayoutRect &place, std::string_view caption,
+                              std::string_view detail)
+{
+    return ClickArea{picture, place.name, place.left, place.top, place.width, place.height, caption, detail};
+}
+
 inline constexpr std::array<ClickArea, 12> kClickAreas{{
-    {"GUI_main_bodytop.bmp", "BrennholtShape", 815, 45, 26, 26, "", ""},
-    {"GUI_welcome.bmp", "BetreutesShape", 645, 355, 281, 86, "Betreutes Lernen", "Tests und PimpPoints"},
-    {"GUI_welcome.bmp", "NachschlagenShape", 65, 285, 256, 86, "Nachschlagen", "Fragebögen mit Lösungen"},
-    {"GUI_welcome.bmp", "EinstellungenShape", 70, 400, 251, 86, "Einstellungen", "Musik, Bilder und mehr"},
-    {"gui_betreutes_lernen.bmp", "ZweiFragenShape", 505, 280, 251, 91, "Zwei Fragen", "der schnelle Test"},
-    {"gui_betreutes_lernen.bmp", "FragebogenShape", 660, 150, 251, 91, "Fragebogen", "die ganze Prüfung"},
-    {"gui_betreutes_lernen.bmp", "freigespielteShape", 20, 420, 241, 76, "Galerie", "Punkte einlösen"},
-    {"GUI_nachschlagen.bmp", "FragebogenShape", 770, 435, 131, 41, "Anzeigen", ""},
-    {"GUI_nachschlagen.bmp", "DruckenShape", 775, 495, 131, 41, "Drucken", ""},
-    {"GUI_versager.bmp", "LernenShape", 310, 425, 311, 116, "Fragen ansehen", "mit Lösungen lernen"},
-    {"GUI_versager.bmp", "TestShape", 650, 425, 306, 116, "Neuer Test", "gleich noch einmal"},
-    {"GUI_pimp.bmp", "TestShape", 5, 430, 181, 91, "Noch ein Test", "weiter Punkte sammeln"},
+    clickArea("GUI_main_bodytop.bmp", layout::browse::BrennholtShape, "", ""),
+    clickArea("GUI_welcome.bmp", layout::welcome::BetreutesShape, "Betreutes Lernen", "Tests und PimpPoints"),
+    clickArea("GUI_welcome.bmp", layout::welcome::NachschlagenShape, "Nachschlagen", "Fragebögen mit Lösungen"),
+    clickArea("GUI_welcome.bmp", layout::welcome::EinstellungenShape, "Einstellungen", "Musik, Bilder und mehr"),
+    clickArea("gui_betreutes_lernen.bmp", layout::betreutes::ZweiFragenShape, "Zwei Fragen", "der schnelle Test"),
+    clickArea("gui_betreutes_lernen.bmp", layout::betreutes::FragebogenShape, "Fragebogen", "die ganze Prüfung"),
+    clickArea("gui_betreutes_lernen.bmp", layout::betreutes::freigespielteShape, "Galerie", "Punkte einlösen"),
+    clickArea("GUI_nachschlagen.bmp", layout::nachschlagen::FragebogenShape, "Anzeigen", ""),
+    clickArea("GUI_nachschlagen.bmp", layout::nachschlagen::DruckenShape, "Drucken", ""),
+    clickArea("GUI_versager.bmp", layout::versager::LernenShape, "Fragen ansehen", "mit Lösungen lernen"),
+    clickArea("GUI_versager.bmp", layout::versager::TestShape, "Neuer Test", "gleich noch einmal"),
+    clickArea("GUI_pimp.bmp", layout::pimp::TestShape, "Noch ein Test", "weiter Punkte sammeln"),
 }};
 
 // The name of the archive member of a skin picture: its base name with ".jpg".

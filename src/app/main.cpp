@@ -1,7 +1,10 @@
 #include "app/velmora_application.h"
 #include "app/vl_background.h"
 #include "app/vl_browse.h"
+#include "app/widget_ports.h"
+#include "core/random_generator.h"
 #include "data/db_module.h"
+#include "sound/sdl_audio_backend.h"
 
 #include <QFileInfo>
 #include <memory>
@@ -18,8 +21,24 @@ int main(int argc, char **argv)
     application.setQuitOnLastWindowClosed(false);
     const QString programFile = QCoreApplication::applicationFilePath();
 
+    // The real ports: message boxes, the window system's events, the desktop's programs, the
+    // audio library and a clock-seeded random generator.
+    TWidgetDialogPort dialogs;
+    TWidgetEventPort events;
+    TDesktopDocumentPort documents;
+    TSdlAudioBackend audio;
+    ClockRandomGenerator random;
+
     TBrowseFormSetup setup;
     setup.programFilePath = programFile;
+    setup.dialogs = &dialogs;
+    setup.events = &events;
+    setup.documents = &documents;
+    setup.audio = &audio;
+    setup.random = &random;
+    setup.beep = SystemBeep;
+    setup.reportError = ReportUnhandledError;
+    setup.endMessageLoop = [] { QCoreApplication::exit(0); };
     auto browse = std::make_unique<TBrowseForm>(std::move(setup));
     auto dataModule = std::make_unique<TMainDataModule>(browse->StoredValues(), browse->ModulePorts(),
                                                         QFileInfo(programFile).absolutePath());

@@ -1,7 +1,7 @@
 #include "app/screen_registry.h"
 
-#include "app/velmora_error.h"
-#include "app/vl_model.h"
+#include "core/velmora_error.h"
+#include "screen/vl_model.h"
 
 const QStringList &TScreenRegistry::ScreenNames()
 {
@@ -43,11 +43,11 @@ void TScreenRegistry::CheckRequest(const QString &screenName) const
     }
 }
 
-TModelFrame *TScreenRegistry::Create(const QString &screenName, TBrowseForm &browse, QWidget *parent) const
+TModelFrame *TScreenRegistry::Create(const QString &screenName, IScreenContext &context, QWidget *parent) const
 {
     CheckRequest(screenName);
     const Entry &entry = m_entries[screenName];
-    TModelFrame *screen = entry.factory(browse, parent);
+    TModelFrame *screen = entry.factory(context, parent);
     screen->setObjectName(entry.componentName);
     return screen;
 }

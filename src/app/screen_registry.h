@@ -6,7 +6,7 @@
 #include <functional>
 
 class QWidget;
-class TBrowseForm;
+class IScreenContext;
 class TModelFrame;
 
 // The screens the main window can show, by screen name. The program knows exactly ten screen names;
@@ -16,7 +16,7 @@ class TModelFrame;
 class TScreenRegistry
 {
 public:
-    using Factory = std::function<TModelFrame *(TBrowseForm &browse, QWidget *parent)>;
+    using Factory = std::function<TModelFrame *(IScreenContext &context, QWidget *parent)>;
     // Runs after the screen has been shown (the question screen shows its first question there).
     using AfterShown = std::function<void(TModelFrame &screen)>;
 
@@ -33,7 +33,7 @@ public:
     // Raises the error for a screen name that cannot be shown.
     void CheckRequest(const QString &screenName) const;
 
-    TModelFrame *Create(const QString &screenName, TBrowseForm &browse, QWidget *parent) const;
+    TModelFrame *Create(const QString &screenName, IScreenContext &context, QWidget *parent) const;
     void RunAfterShown(const QString &screenName, TModelFrame &screen) const;
 
 private:

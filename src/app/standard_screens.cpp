@@ -4,5 +4,5 @@
 void RegisterStandardScreens(TScreenRegistry &registry)
 {
     registry.Register(QStringLiteral("welcome"), QStringLiteral("WelcomeFrame"),
-                      [](TBrowseForm &browse, QWidget *parent) { return new TWelcomeFrame(browse, parent); });
+                      [](IScreenContext &context, QWidget *parent) { return new TWelcomeFrame(context, parent); });
 }

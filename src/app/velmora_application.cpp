@@ -1,6 +1,6 @@
 #include "app/velmora_application.h"
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "controls/balloon_hint.h"
 
 #include <QMessageBox>

@@ -1,37 +1,35 @@
 #include "app/vl_browse.h"
 
-#include "app/ZephFileList.h"
-#include "app/file_utils.h"
-#include "app/random_generator.h"
 #include "app/velmora_application.h"
-#include "app/velmora_error.h"
 #include "app/vl_goodbye.h"
-#include "app/vl_model.h"
-#include "app/vl_skinimport.h"
 #include "app/vl_startup.h"
-#include "app/widget_ports.h"
 #include "controls/click_shape.h"
 #include "controls/picture_box.h"
 #include "controls/picture_button.h"
 #include "controls/skin_picture.h"
+#include "core/ZephFileList.h"
+#include "core/file_utils.h"
+#include "core/velmora_error.h"
 #include "data/db_module.h"
+#include "layout/browse.h"
+#include "pictures/vl_skinimport.h"
+#include "screen/layout_geometry.h"
+#include "screen/vl_model.h"
 #include "sound/cue_player.h"
+#include "sound/cue_sound_port.h"
 #include "sound/music_controller.h"
-#include "sound/sdl_audio_backend.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <stdexcept>
 
 namespace {
 
-constexpr int kWindowWidth = 1008;
-constexpr int kWindowHeight = 765;
 // Shutdown lets the window system work this many times in a row before it goes on.
 constexpr int kShutdownEventRounds = 201;
 
@@ -54,77 +52,21 @@ private:
     TBrowseForm &m_browse;
 };
 
-class TBrowseForm::SoundPort final : public ISoundPort
-{
-public:
-    explicit SoundPort(TBrowseForm &browse) : m_browse(browse) {}
-    void playCue(const QString &cueList) override { m_browse.PlayCue(cueList); }
-    void playSoundSync(const QString &fileName) override { m_browse.WavePlayer().PlaySoundSync(fileName); }
-    void beep() override
-    {
-        if (m_browse.m_setup.beep)
-            m_browse.m_setup.beep();
-        else
-            SystemBeep();
-    }
-
-private:
-    TBrowseForm &m_browse;
-};
-
-TShellFolders TShellFolders::Below(const QString &programFolder)
-{
-    TShellFolders folders;
-    folders.program = programFolder;
-    folders.bmp = joined(programFolder, QStringLiteral("bmp"));
-    folders.mdl = joined(programFolder, QStringLiteral("mdl"));
-    folders.db = joined(programFolder, QStringLiteral("db"));
-    folders.dbImg = joined(folders.db, QStringLiteral("img"));
-    folders.dbSets = joined(folders.db, QStringLiteral("sets"));
-    folders.temp = joined(programFolder, QStringLiteral("temp"));
-    folders.skins = joined(programFolder, QStringLiteral("skins"));
-    folders.sounds = joined(programFolder, QStringLiteral("sounds"));
-    folders.mp3 = joined(programFolder, QStringLiteral("mp3"));
-    return folders;
-}
-
 TBrowseForm::TBrowseForm(TBrowseFormSetup setup, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_setup(std::move(setup)),
       m_storage(m_setup.programFilePath)
 {
-    m_dialogs = m_setup.dialogs;
-    if (m_dialogs == nullptr) {
-        m_ownDialogs = std::make_unique<TWidgetDialogPort>();
-        m_dialogs = m_ownDialogs.get();
-    }
-    m_events = m_setup.events;
-    if (m_events == nullptr) {
-        m_ownEvents = std::make_unique<TWidgetEventPort>();
-        m_events = m_ownEvents.get();
-    }
-    m_documents = m_setup.documents;
-    if (m_documents == nullptr) {
-        m_ownDocuments = std::make_unique<TDesktopDocumentPort>();
-        m_documents = m_ownDocuments.get();
-    }
-    m_audio = m_setup.audio;
-    if (m_audio == nullptr) {
-        m_ownAudio = std::make_unique<TSdlAudioBackend>();
-        m_audio = m_ownAudio.get();
-    }
-    m_random = m_setup.random;
-    if (m_random == nullptr) {
-        m_ownRandom = std::make_unique<ClockRandomGenerator>();
-        m_random = m_ownRandom.get();
-    }
+    if (!m_setup.dialogs || !m_setup.events || !m_setup.documents || !m_setup.audio || !m_setup.random)
+        throw std::invalid_argument("TBrowseForm needs every port of its setup");
     m_screenPort = std::make_unique<ScreenPort>(*this);
-    m_soundPort = std::make_unique<SoundPort>(*this);
-    m_folders = TShellFolders::Below(QFileInfo(m_setup.programFilePath).absolutePath());
-    m_wavePlayer = std::make_unique<TCuePlayer>(*m_audio, *m_random, m_folders.sounds, m_soundPort.get());
+    m_soundPort = std::make_unique<TCueSoundPort>(m_setup.beep);
+    m_folders = TProgramFolders::Below(QFileInfo(m_setup.programFilePath).absolutePath());
+    m_wavePlayer = std::make_unique<TCuePlayer>(*m_setup.audio, *m_setup.random, m_folders.sounds, m_soundPort.get());
+    m_soundPort->AttachPlayer(*m_wavePlayer);
 
     setObjectName(QStringLiteral("BrowseForm"));
     setWindowTitle(QStringLiteral("Velmora"));
-    setFixedSize(kWindowWidth, kWindowHeight);
+    setFixedSize(layout::browse::kWindowWidth, layout::browse::kWindowHeight);
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -149,12 +91,8 @@ TBrowseForm::TBrowseForm(TBrowseFormSetup setup, QWidget *parent)
 TBrowseForm::~TBrowseForm()
 {
     // The stored values are written as the main window goes, once they have been restored.
-    if (m_restored) {
-        m_storage.volumeCaption = VolumeText();
-        m_storage.volumeTag = MusicOffFlag();
-        m_storage.classCaption = StoredClass();
+    if (m_restored)
         m_storage.Write();
-    }
     m_music.reset();
     delete m_splash;
     delete m_goodbye;
@@ -163,12 +101,12 @@ TBrowseForm::~TBrowseForm()
 TModulePorts TBrowseForm::ModulePorts()
 {
     TModulePorts ports;
-    ports.dialogs = m_dialogs;
+    ports.dialogs = m_setup.dialogs;
     ports.screens = m_screenPort.get();
     ports.sounds = m_soundPort.get();
-    ports.random = m_random;
-    ports.events = m_events;
-    ports.audio = m_audio;
+    ports.random = m_setup.random;
+    ports.events = m_setup.events;
+    ports.audio = m_setup.audio;
     return ports;
 }
 
@@ -195,62 +133,50 @@ void TBrowseForm::ReportError(const QString &message)
         ReportUnhandledError(message);
 }
 
+void TBrowseForm::EndMessageLoop()
+{
+    if (m_setup.endMessageLoop)
+        m_setup.endMessageLoop();
+    else
+        QCoreApplication::exit(0);
+}
+
 // --- controls ---
 
 void TBrowseForm::BuildControls()
 {
+    namespace place = layout::browse;
     // The screen area lies beneath the frame pictures, which overlap its edges.
-    BrowsePanel = new QFrame(this);
-    BrowsePanel->setObjectName(QStringLiteral("BrowsePanel"));
+    BrowsePanel = Placed(new QFrame(this), place::BrowsePanel);
     BrowsePanel->setFrameShape(QFrame::NoFrame);
     BrowsePanel->setAutoFillBackground(true);
-    BrowsePanel->setGeometry(21, 173, 965, 576);
 
-    auto picture = [this](const char *name, QRect place) {
-        auto *box = new TPictureBox(this);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setGeometry(place);
-        return box;
-    };
-    auto button = [this](const char *name, QRect place, const char *hint) {
-        auto *b = new TPictureButton(this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(place);
+    auto picture = [this](const TLayoutRect &where) { return Placed(new TPictureBox(this), where); };
+    auto button = [this](const TLayoutRect &where, const char *hint) {
+        auto *b = Placed(new TPictureButton(this), where);
         b->setCursor(Qt::PointingHandCursor);
         b->setToolTip(QString::fromUtf8(hint));
         return b;
     };
 
-    TopImage = picture("TopImage", QRect(0, 0, 1024, 176));
-    LeftImage = picture("LeftImage", QRect(0, 175, 21, 576));
-    RightImage = picture("RightImage", QRect(986, 175, 25, 576));
-    BottomImage = picture("BottomImage", QRect(0, 743, 1011, 23));
+    TopImage = picture(place::TopImage);
+    LeftImage = picture(place::LeftImage);
+    RightImage = picture(place::RightImage);
+    BottomImage = picture(place::BottomImage);
     BottomImage->setTransparent(true);
-    BackImage = button("BackImage", QRect(30, 124, 91, 37), "Zurück");
-    HomeImage = button("HomeImage", QRect(120, 124, 91, 37), "Startseite anzeigen");
-    ExitImage = button("ExitImage", QRect(210, 124, 91, 37), "Programm beenden");
-    ForwardImage = picture("ForwardImage", QRect(310, 125, 11, 16));
-    PimpSeiteImage = picture("PimpSeiteImage", QRect(640, 127, 253, 19));
+    BackImage = button(place::BackImage, "Zurück");
+    HomeImage = button(place::HomeImage, "Startseite anzeigen");
+    ExitImage = button(place::ExitImage, "Programm beenden");
+    ForwardImage = picture(place::ForwardImage);
+    PimpSeiteImage = picture(place::PimpSeiteImage);
     PimpSeiteImage->setAutoSize(true);
     PimpSeiteImage->setCursor(Qt::PointingHandCursor);
-    BrennholtShape = new TClickShape(TClickShape::Shape::Rectangle, this);
-    BrennholtShape->setObjectName(QStringLiteral("BrennholtShape"));
-    BrennholtShape->setGeometry(815, 45, 26, 26);
+    BrennholtShape = Placed(new TClickShape(TClickShape::Shape::Rectangle, this), place::BrennholtShape);
     BrennholtShape->setCursor(Qt::PointingHandCursor);
-
-    VolumeLabel = new QLabel(QStringLiteral("25"), this);
-    VolumeLabel->setObjectName(QStringLiteral("VolumeLabel"));
-    VolumeLabel->move(940, 70);
-    VolumeLabel->setProperty("Tag", 0);
-    VolumeLabel->hide();
-    AktKlasseLabel = new QLabel(QStringLiteral("B"), this);
-    AktKlasseLabel->setObjectName(QStringLiteral("AktKlasseLabel"));
-    AktKlasseLabel->move(925, 70);
-    AktKlasseLabel->hide();
 
     StartUpTimer = new QTimer(this);
     StartUpTimer->setObjectName(QStringLiteral("StartUpTimer"));
-    StartUpTimer->setInterval(kStartUpDelayMs);
+    StartUpTimer->setInterval(m_setup.startUpDelayMs);
     connect(StartUpTimer, &QTimer::timeout, this, &TBrowseForm::StartUpTimerTimer);
 
     connect(BackImage, &TPictureButton::clicked, this, &TBrowseForm::BackImageClick);
@@ -261,9 +187,8 @@ void TBrowseForm::BuildControls()
     connect(BrennholtShape, &TClickShape::clicked, this,
             [this] { OpenLink(m_dataModule ? m_dataModule->LinkBrennholt : QString()); });
 
-    m_ownControls = {TopImage,      LeftImage,      RightImage,     BottomImage, BackImage,
-                     HomeImage,     ExitImage,      ForwardImage,   PimpSeiteImage,
-                     BrennholtShape, VolumeLabel,   AktKlasseLabel, BrowsePanel};
+    m_ownControls = {TopImage,  LeftImage, RightImage,   BottomImage,    BackImage,      HomeImage,
+                     ExitImage, ForwardImage, PimpSeiteImage, BrennholtShape, BrowsePanel};
 }
 
 void TBrowseForm::LoadSkinFrame()
@@ -297,7 +222,7 @@ void TBrowseForm::FormCreate()
 {
     m_splash = new TVLStartupForm;
     m_splash->show();
-    m_events->processPendingMessages();
+    m_setup.events->processPendingMessages();
 
     // The folders (m_folders) were laid out with the window.
     DeleteTree(m_folders.temp);
@@ -336,9 +261,6 @@ void TBrowseForm::showEvent(QShowEvent *event)
     // The first showing restores what the user had at the last end.
     m_restored = true;
     m_storage.Restore();
-    SetVolumeText(m_storage.volumeCaption);
-    SetMusicOffFlag(m_storage.volumeTag);
-    SetStoredClass(m_storage.classCaption);
 }
 
 void TBrowseForm::StartUpTimerTimer()
@@ -348,10 +270,10 @@ void TBrowseForm::StartUpTimerTimer()
         throw VelmoraError(QStringLiteral("Das Datenmodul fehlt"));
     TMainDataModule &data = *m_dataModule;
 
-    LoadTables();
+    data.LoadTables(m_folders.db);
 
     if (m_setup.importSetArchive) {
-        const QStringList archives = ListFiles(joined(m_folders.program, QStringLiteral("sets")), m_events);
+        const QStringList archives = ListFiles(m_folders.sets, m_setup.events);
         for (const QString &archive : archives)
             m_setup.importSetArchive(archive);
     }
@@ -374,86 +296,45 @@ void TBrowseForm::StartUpTimerTimer()
         ReportError(error.message());
     }
 
-    if (MusicOffFlag() == 0)
+    if (!m_storage.musicOff)
         StartMusic();
-    data.CurrentClass = StoredClass();
+    data.CurrentClass = m_storage.licenceClass;
 
     show();
     raise();
     activateWindow();
 }
 
-void TBrowseForm::LoadTables()
-{
-    TMainDataModule &data = *m_dataModule;
-    data.FragenTable.LoadFromFile(joined(m_folders.db, QStringLiteral("fragen.dat")));
-    m_questionsLoaded = true;
-    const std::pair<const char *, TRecordTable *> optional[] = {
-        {"textgruppen.dat", &data.TextGruppenTable}, {"texte.dat", &data.TexteTable},
-        {"bilder.dat", &data.BilderTable},           {"sets.dat", &data.SetsTable},
-        {"frageboegen.dat", &data.FrageboegenTable},
-    };
-    for (const auto &[file, table] : optional) {
-        const QString path = joined(m_folders.db, QString::fromLatin1(file));
-        if (QFileInfo::exists(path))
-            table->LoadFromFile(path);
-    }
-}
-
-void TBrowseForm::SaveTables()
-{
-    // Tables that were never loaded hold nothing worth keeping; writing them would empty the files.
-    if (!m_questionsLoaded || !m_dataModule)
-        return;
-    TMainDataModule &data = *m_dataModule;
-    const QString &db = m_folders.db;
-    data.FragenTable.SaveToFile(joined(db, QStringLiteral("fragen.dat")));
-    data.TextGruppenTable.SaveToFile(joined(db, QStringLiteral("textgruppen.dat")));
-    // A table file holds only what passes the table's filter: a screen's filter must not cost records.
-    data.TexteTable.SetFiltered(false);
-    data.TexteTable.SaveToFile(joined(db, QStringLiteral("texte.dat")));
-    data.BilderTable.SetFiltered(false);
-    data.BilderTable.SaveToFile(joined(db, QStringLiteral("bilder.dat")));
-    data.SetsTable.SetFiltered(false);
-    data.SetsTable.SaveToFile(joined(db, QStringLiteral("sets.dat")));
-    data.FrageboegenTable.SaveToFile(joined(db, QStringLiteral("frageboegen.dat")));
-}
-
 void TBrowseForm::Shutdown()
 {
     if (m_dataModule)
-        SetStoredClass(m_dataModule->CurrentClass);
+        m_storage.licenceClass = m_dataModule->CurrentClass;
     StopMusic();
     for (int round = 0; round < kShutdownEventRounds; ++round)
-        m_events->processPendingMessages();
+        m_setup.events->processPendingMessages();
     if (m_dataModule && m_dataModule->ShowGoodbyeForm) {
         m_goodbye = new TGoodbyeForm(m_folders.bmp);
         m_goodbye->show();
     }
-    m_events->processPendingMessages();
+    m_setup.events->processPendingMessages();
     m_wavePlayer->SetSynchronous(true);
     PlayCue(CueList(QStringLiteral("snd_quit")));
-    SaveTables();
+    if (m_dataModule)
+        m_dataModule->SaveTables(m_folders.db);
     DeleteTree(m_folders.temp);
     QDir().mkpath(m_folders.temp);
-    if (m_setup.endMessageLoop)
-        m_setup.endMessageLoop();
-    else
-        QCoreApplication::exit(0);
+    EndMessageLoop();
 }
 
 void TBrowseForm::closeEvent(QCloseEvent *event)
 {
-    // The window goes only through Shutdown; a close request asks the current screen's exit action.
+    // The window goes only through Shutdown; a close request asks the current screen's exit action,
+    // or, when no screen could be shown, the quit question itself.
     event->ignore();
     if (m_current) {
         m_current->ExitAction();
-    } else {
-        // Half started (no screen could be shown): nothing was loaded, so nothing is saved.
-        if (m_setup.endMessageLoop)
-            m_setup.endMessageLoop();
-        else
-            QCoreApplication::exit(0);
+    } else if (m_setup.dialogs->askYesNo(TModelFrame::QuitQuestion())) {
+        Shutdown();
     }
 }
 
@@ -467,14 +348,47 @@ void TBrowseForm::ShowScreen(const QString &screenName)
     if (TModelFrame *leaving = m_current) {
         leaving->OnLeave();
         leaving->hide();
-        m_events->processPendingMessages();
-        m_slots.remove(m_currentName);
+        // Retired before the window system works, so nothing that runs meanwhile can show it again.
         m_current = nullptr;
         m_currentName.clear();
-        leaving->setObjectName(QString());
-        RetireLater(leaving);
+        Retire(leaving);
+        m_setup.events->processPendingMessages();
+    }
+    // A timer that ran while the last screen was leaving may have shown a screen of its own: this
+    // request came first and was still under way, so that screen gives way too.
+    if (TModelFrame *shownMeanwhile = m_current) {
+        shownMeanwhile->OnLeave();
+        shownMeanwhile->hide();
+        m_current = nullptr;
+        m_currentName.clear();
+        Retire(shownMeanwhile);
     }
 
+    try {
+        ShowNewScreen(screenName);
+    } catch (...) {
+        // A screen that could not be made is taken away whole, and the user finds the welcome
+        // screen instead of an empty window before the error is shown.
+        if (QPointer<TModelFrame> halfMade = m_slots.take(screenName)) {
+            if (m_current == halfMade) {
+                m_current = nullptr;
+                m_currentName.clear();
+            }
+            delete halfMade.data();
+        }
+        if (!m_current && screenName != u"welcome") {
+            try {
+                ShowNewScreen(QStringLiteral("welcome"));
+            } catch (...) {
+                // Even the welcome screen failed: the original error is the one to show.
+            }
+        }
+        throw;
+    }
+}
+
+void TBrowseForm::ShowNewScreen(const QString &screenName)
+{
     QPointer<TModelFrame> screen = m_slots.value(screenName);
     if (!screen) {
         screen = m_registry.Create(screenName, *this, BrowsePanel);
@@ -489,6 +403,19 @@ void TBrowseForm::ShowScreen(const QString &screenName)
     UpdateNavigation();
     screen->OnShow();
     m_registry.RunAfterShown(screenName, *screen);
+}
+
+void TBrowseForm::Retire(TModelFrame *screen)
+{
+    // By identity: the slot that holds this very screen is emptied, whatever name is current now.
+    for (auto it = m_slots.begin(); it != m_slots.end();) {
+        if (it.value() == screen)
+            it = m_slots.erase(it);
+        else
+            ++it;
+    }
+    screen->setObjectName(QString());
+    RetireLater(screen);
 }
 
 TModelFrame *TBrowseForm::CurrentScreen() const
@@ -508,7 +435,7 @@ void TBrowseForm::RetireLater(TModelFrame *screen)
         --m_pendingRetirements;
         timer->deleteLater();
     });
-    timer->start(kRetireDelayMs);
+    timer->start(m_setup.retireDelayMs);
 }
 
 void TBrowseForm::UpdateNavigation()
@@ -544,7 +471,7 @@ void TBrowseForm::ExitImageClick()
 
 void TBrowseForm::OpenLink(const QString &address)
 {
-    m_documents->openDocument(address);
+    m_setup.documents->openDocument(address);
 }
 
 // --- sound and music ---
@@ -562,7 +489,7 @@ QString TBrowseForm::CueList(const QString &key) const
 void TBrowseForm::StartMusic()
 {
     if (m_music)
-        m_music->StartMusic(VolumeText());
+        m_music->StartMusic(QString::number(m_storage.musicVolume));
 }
 
 void TBrowseForm::StopMusic()
@@ -574,49 +501,17 @@ void TBrowseForm::StopMusic()
 void TBrowseForm::PauseMusic()
 {
     if (m_music)
-        m_music->PauseMusic(MusicOffFlag() != 0);
+        m_music->PauseMusic(m_storage.musicOff);
 }
 
 void TBrowseForm::ResumeMusic()
 {
     if (m_music)
-        m_music->ResumeMusic(MusicOffFlag() != 0);
+        m_music->ResumeMusic(m_storage.musicOff);
 }
 
 void TBrowseForm::SetMusicVolume(int volume)
 {
     if (m_music)
         m_music->SetMusicVolume(volume);
-}
-
-// --- stored values ---
-
-QString TBrowseForm::VolumeText() const
-{
-    return VolumeLabel->text();
-}
-
-void TBrowseForm::SetVolumeText(const QString &text)
-{
-    VolumeLabel->setText(text);
-}
-
-int TBrowseForm::MusicOffFlag() const
-{
-    return VolumeLabel->property("Tag").toInt();
-}
-
-void TBrowseForm::SetMusicOffFlag(int flag)
-{
-    VolumeLabel->setProperty("Tag", flag);
-}
-
-QString TBrowseForm::StoredClass() const
-{
-    return AktKlasseLabel->text();
-}
-
-void TBrowseForm::SetStoredClass(const QString &licenceClass)
-{
-    AktKlasseLabel->setText(licenceClass);
 }

@@ -3,26 +3,22 @@
 #include "controls/click_shape.h"
 #include "controls/picture_box.h"
 #include "controls/skin_picture.h"
+#include "layout/welcome.h"
+#include "screen/layout_geometry.h"
 
-TWelcomeFrame::TWelcomeFrame(TBrowseForm &browse, QWidget *parent)
-    : TModelFrame(browse, parent), Image1(new TPictureBox(this)),
-      BetreutesShape(new TClickShape(TClickShape::Shape::Ellipse, this)),
-      NachschlagenShape(new TClickShape(TClickShape::Shape::Ellipse, this)),
-      EinstellungenShape(new TClickShape(TClickShape::Shape::Ellipse, this))
+TWelcomeFrame::TWelcomeFrame(IScreenContext &context, QWidget *parent)
+    : TModelFrame(context, parent),
+      Image1(Placed(new TPictureBox(this), layout::welcome::Image1)),
+      BetreutesShape(Placed(new TClickShape(TClickShape::Shape::Ellipse, this), layout::welcome::BetreutesShape)),
+      NachschlagenShape(
+          Placed(new TClickShape(TClickShape::Shape::Ellipse, this), layout::welcome::NachschlagenShape)),
+      EinstellungenShape(
+          Placed(new TClickShape(TClickShape::Shape::Ellipse, this), layout::welcome::EinstellungenShape))
 {
-    resize(972, 570);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(0, 0, 966, 566);
-
-    BetreutesShape->setObjectName(QStringLiteral("BetreutesShape"));
-    BetreutesShape->setGeometry(645, 355, 281, 86);
+    resize(layout::welcome::kWidth, layout::welcome::kHeight);
     BetreutesShape->setToolTip(QStringLiteral("Beim Pimp-Training werden Sie\r\nideal auf die Theorie-Prüfung\r\n"
                                               "vorbereitet.\r\n\r\n...und dabei von den Girls\r\nmotiviert!"));
-    NachschlagenShape->setObjectName(QStringLiteral("NachschlagenShape"));
-    NachschlagenShape->setGeometry(65, 285, 256, 86);
     NachschlagenShape->setToolTip(QStringLiteral("Alle Fragebögen incl. Lösungen\r\nzum gemütlichem Nachschlagen!"));
-    EinstellungenShape->setObjectName(QStringLiteral("EinstellungenShape"));
-    EinstellungenShape->setGeometry(70, 400, 251, 86);
     EinstellungenShape->setToolTip(
         QStringLiteral("Sie wollen alles aus Velmora herausholen?\r\n\r\nDann auf zum Tuning!"));
 
@@ -43,6 +39,6 @@ void TWelcomeFrame::OnCreation()
 
 void TWelcomeFrame::Go(const char *cueKey, const char *screenName)
 {
-    PlayCue(CueList(QString::fromLatin1(cueKey)));
+    PlayCueOf(QString::fromLatin1(cueKey));
     ShowScreen(QString::fromLatin1(screenName));
 }

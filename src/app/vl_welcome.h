@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/vl_model.h"
+#include "screen/vl_model.h"
 
 class TClickShape;
 class TPictureBox;
@@ -11,7 +11,7 @@ class TWelcomeFrame : public TModelFrame
 {
     Q_OBJECT
 public:
-    TWelcomeFrame(TBrowseForm &browse, QWidget *parent);
+    TWelcomeFrame(IScreenContext &context, QWidget *parent);
 
     bool ForwardAvailable() override { return false; }
     bool BackAvailable() override { return false; }

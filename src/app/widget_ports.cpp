@@ -50,7 +50,9 @@ bool TWidgetDialogPort::askYesNo(const QString &text)
 
 void TWidgetEventPort::processPendingMessages()
 {
-    QCoreApplication::processEvents();
+    // Repaints and timers run; clicks and keys wait until the step that asked has finished, so no
+    // user action can start inside it.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 bool TDesktopDocumentPort::openDocument(const QString &address)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ports.h"
+#include "core/ports.h"
 
 #include <functional>
 
@@ -17,7 +17,7 @@ public:
     bool askYesNo(const QString &text) override;
 };
 
-// Lets the window system handle what is pending, once.
+// Lets the window system handle what is pending, once: repaints and timers, not user input.
 class TWidgetEventPort final : public IEventPort
 {
 public:

@@ -1,6 +1,6 @@
 #include "controls/skin_picture.h"
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,16 +1,12 @@
 #include "data/db_module.h"
 
-#include "app/stored_user_values.h"
-#include "app/velmora_error.h"
-#include "app/version_ini.h"
+#include "core/stored_user_values.h"
+#include "core/velmora_error.h"
+#include "core/version_ini.h"
 #include "data/table_schemas.h"
 #include "sound/music_engine.h"
 
-namespace {
-
-TMainDataModule *theModule = nullptr;
-
-} // namespace
+#include <QFileInfo>
 
 TMainDataModule::TMainDataModule(TStoredUserValues &storedValues, const TModulePorts &ports,
                                  QString programFolder, QObject *parent)
@@ -45,20 +41,9 @@ TMainDataModule::TMainDataModule(TStoredUserValues &storedValues, const TModuleP
     m_moduleTimer.setInterval(500);
     connect(&m_moduleTimer, &QTimer::timeout, this, &TMainDataModule::OpenQuestions);
     m_moduleTimer.start();
-
-    theModule = this;
 }
 
-TMainDataModule::~TMainDataModule()
-{
-    if (theModule == this)
-        theModule = nullptr;
-}
-
-TMainDataModule *TMainDataModule::Instance()
-{
-    return theModule;
-}
+TMainDataModule::~TMainDataModule() = default;
 
 const QStringList &TMainDataModule::CueKeys()
 {
@@ -80,6 +65,57 @@ void TMainDataModule::OpenQuestions()
     m_moduleTimer.stop();
     if (!FragenTable.Active())
         FragenTable.Open();
+}
+
+namespace {
+
+QString tableFile(const QString &folder, const char *name)
+{
+    return folder + u'/' + QString::fromLatin1(name);
+}
+
+} // namespace
+
+void TMainDataModule::LoadTables(const QString &dataFolder)
+{
+    FragenTable.LoadFromFile(tableFile(dataFolder, "fragen.dat"));
+    m_tablesLoaded = true;
+    const std::pair<const char *, TRecordTable *> optional[] = {
+        {"textgruppen.dat", &TextGruppenTable}, {"texte.dat", &TexteTable},
+        {"bilder.dat", &BilderTable},           {"sets.dat", &SetsTable},
+        {"frageboegen.dat", &FrageboegenTable},
+    };
+    for (const auto &[file, table] : optional) {
+        const QString path = tableFile(dataFolder, file);
+        if (QFileInfo::exists(path))
+            table->LoadFromFile(path);
+    }
+}
+
+void TMainDataModule::PostPendingEdits()
+{
+    for (TRecordTable *table : {&FragenTable, &FrageboegenTable, &TestTable, &SortTable, &SetsTable,
+                                &BilderTable, &TexteTable, &TextGruppenTable}) {
+        if (table->State() == TTableState::Edit || table->State() == TTableState::Insert)
+            table->Post();
+    }
+}
+
+void TMainDataModule::SaveTables(const QString &dataFolder)
+{
+    if (!m_tablesLoaded)
+        return;
+    PostPendingEdits();
+    FragenTable.SaveToFile(tableFile(dataFolder, "fragen.dat"));
+    TextGruppenTable.SaveToFile(tableFile(dataFolder, "textgruppen.dat"));
+    // A table file holds only what passes the table's filter: a screen's filter must not cost records.
+    TexteTable.SetFiltered(false);
+    TexteTable.SaveToFile(tableFile(dataFolder, "texte.dat"));
+    BilderTable.SetFiltered(false);
+    BilderTable.SaveToFile(tableFile(dataFolder, "bilder.dat"));
+    SetsTable.SetFiltered(false);
+    SetsTable.SaveToFile(tableFile(dataFolder, "sets.dat"));
+    FrageboegenTable.SaveToFile(tableFile(dataFolder, "frageboegen.dat"));
 }
 
 int TMainDataModule::GetPimpPoints() const

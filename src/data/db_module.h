@@ -31,6 +31,19 @@ struct TModulePorts
     IAudioBackend *audio = nullptr; // the music engine plays through it; none: no music engine
 };
 
+// The kinds of test (TMainDataModule::TestKind).
+namespace testkind {
+inline constexpr quint8 ShortTest = 0;     // the weakest questions of the class
+inline constexpr quint8 Questionnaire = 1; // a whole questionnaire
+} // namespace testkind
+
+// How the question screen shows the running test (TMainDataModule::ViewMode).
+namespace viewmode {
+inline constexpr quint8 Answering = 0;
+inline constexpr quint8 Reviewing = 1; // after the evaluation, with the solutions
+inline constexpr quint8 LookingUp = 2; // a questionnaire with its solutions, never evaluated
+} // namespace viewmode
+
 // The one object that holds the program's data: every record table, the amounts and links of the
 // installation settings, the sound-cue lists and the state the exam screens share. Its operations
 // that belong to the exam, the picture sets and the music live in the files of those subsystems.
@@ -43,9 +56,6 @@ public:
     TMainDataModule(TStoredUserValues &storedValues, const TModulePorts &ports, QString programFolder,
                     QObject *parent = nullptr);
     ~TMainDataModule() override;
-
-    // The single data module of the application (nullptr before it is created).
-    static TMainDataModule *Instance();
 
     // --- tables ---
     TRecordTable FragenTable{QStringLiteral("FragenTable")};
@@ -73,8 +83,8 @@ public:
     QString CueList(const QString &key) const { return m_cueLists.value(key); }
 
     // --- state shared by the exam screens ---
-    quint8 TestKind = 0; // 0 short test, 1 questionnaire test
-    quint8 ViewMode = 0; // 0 answering, 1 reviewing, 2 looking up
+    quint8 TestKind = testkind::ShortTest;
+    quint8 ViewMode = viewmode::Answering;
     bool ReadyFlag = false;
     bool LastPassed = false;
     int LastErrorPoints = 0;
@@ -86,6 +96,16 @@ public:
 
     // --- own operations ---
     void OpenQuestions();
+    // Loads the six tables of the user's data folder (db/): fragen.dat must be there, the others
+    // are loaded when present.
+    void LoadTables(const QString &dataFolder);
+    bool TablesLoaded() const { return m_tablesLoaded; }
+    // Posts what is being edited in any table, then saves the six tables into the data folder, each
+    // with all its records whatever filter a screen left on it. Tables that were never loaded hold
+    // nothing worth keeping and are not saved (their files would be emptied).
+    void SaveTables(const QString &dataFolder);
+    // Posts the record of every table that is being edited or inserted.
+    void PostPendingEdits();
     // The points account, the stored value "PimpPoints"; a value never set counts as 0.
     int GetPimpPoints() const;
     void SetPimpPoints(int points);
@@ -137,4 +157,5 @@ private:
     QHash<QString, QString> m_cueLists;
     QTimer m_moduleTimer;
     std::unique_ptr<TMusicEngine> m_musicEngine;
+    bool m_tablesLoaded = false;
 };

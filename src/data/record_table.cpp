@@ -1,6 +1,6 @@
 #include "data/record_table.h"
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "data/table_file.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // The field accessors of TField: reading and writing one value of the current or edited record.
 #include "data/record_table.h"
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 
 #include <QLocale>
 

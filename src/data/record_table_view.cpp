@@ -1,7 +1,7 @@
 // The view of a record table: which records are visible, in which order, and moving among them.
 #include "data/record_table.h"
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "data/table_file.h"
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "data/record_table.h"
 #include "data/table_file_stream.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "data/table_field.h"
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
 #include "data/table_filter.h"
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 
 #include <limits>
 

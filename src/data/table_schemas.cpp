@@ -28,16 +28,6 @@ constexpr auto Memo = TFieldType::Memo;
 
 } // namespace
 
-const QStringList &ClassCodes()
-{
-    static const QStringList codes = {
-        QStringLiteral("A"), QStringLiteral("A1"), QStringLiteral("B"),  QStringLiteral("C"),  QStringLiteral("CE"),
-        QStringLiteral("C1"), QStringLiteral("D"), QStringLiteral("D1"), QStringLiteral("L"),  QStringLiteral("M"),
-        QStringLiteral("MO"), QStringLiteral("T"), QStringLiteral("S"),
-    };
-    return codes;
-}
-
 void DefineFragenTable(TRecordTable &table)
 {
     define(table, {

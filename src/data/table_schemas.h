@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/licence_classes.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +17,3 @@ void DefineSetsTable(TRecordTable &table);         // picture sets
 void DefineBilderTable(TRecordTable &table);       // pictures of the sets
 void DefineTexteTable(TRecordTable &table);        // teaser texts
 void DefineTextGruppenTable(TRecordTable &table);  // text groups
-
-// The 13 licence class codes, in the order of the class boxes.
-const QStringList &ClassCodes();

@@ -1,6 +1,6 @@
 #include "pictures/jpeg_decoder.h"
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 
 #include <QDir>
 #include <QFile>

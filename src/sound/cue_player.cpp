@@ -1,7 +1,7 @@
 #include "sound/cue_player.h"
 
-#include "app/ports.h"
-#include "app/random_generator.h"
+#include "core/ports.h"
+#include "core/random_generator.h"
 #include "sound/audio_backend.h"
 
 #include <QFileInfo>
@@ -39,10 +39,10 @@ void TCuePlayer::PlayCue(const QString &list)
     PlayFile(path);
 }
 
-void TCuePlayer::PlaySoundSync(const QString &fileName)
+void TCuePlayer::PlaySoundSync(const QString &filePath)
 {
     m_synchronous = true;
-    PlayFile(soundPath(fileName));
+    PlayFile(filePath);
     m_synchronous = false;
 }
 

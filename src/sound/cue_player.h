@@ -29,9 +29,9 @@ public:
     // Plays one name of the list, drawn at random after re-seeding the generator, if that file exists
     // in the sounds folder; otherwise nothing sounds. An empty list does nothing.
     void PlayCue(const QString &list);
-    // Plays the sounds folder's file of exactly this name (not split, not drawn) to its end, then
-    // switches the player back to playing without waiting.
-    void PlaySoundSync(const QString &fileName);
+    // Plays the file at this full path to its end (no list, no draw, no check that it exists: a
+    // file it cannot open beeps), then switches the player back to playing without waiting.
+    void PlaySoundSync(const QString &filePath);
     // Plays a sound file by its full path in the current mode.
     void PlayFile(const QString &path);
 

@@ -1,6 +1,6 @@
 #include "sound/music_controller.h"
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "sound/music_engine.h"
 
 TMusicController::TMusicController(TMusicEngine &engine, QString musicFolder)

@@ -1,8 +1,8 @@
 #include "sound/music_engine.h"
 
-#include "app/ZephFileList.h"
-#include "app/ports.h"
-#include "app/random_generator.h"
+#include "core/ZephFileList.h"
+#include "core/ports.h"
+#include "core/random_generator.h"
 #include "sound/audio_backend.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "sound/sdl_audio_backend.h"
 
-#include "app/random_generator.h"
+#include "core/random_generator.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "support/error_of.h"
 #include "data/record_table.h"
 #include "data/table_file.h"

@@ -1,7 +1,7 @@
 // Checks the program folder the build assembles from delivery/ (build/velmora/) with the program's
 // own readers: table files, version.ini, cue lists, the number-answer cut and the JPEG decoder.
-#include "app/version_ini.h"
-#include "app/velmora_error.h"
+#include "core/version_ini.h"
+#include "core/velmora_error.h"
 #include "data/record_table.h"
 #include "data/table_file.h"
 #include "data/table_schemas.h"

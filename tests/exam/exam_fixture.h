@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ports.h"
-#include "app/stored_user_values.h"
+#include "core/ports.h"
+#include "core/stored_user_values.h"
 #include "data/db_module.h"
 #include "support/fakes.h"
 

@@ -1,6 +1,6 @@
 #include "pictures/bitmap.h"
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "picture_test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "pictures/bmp_file.h"
 #include "support/error_of.h"
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "picture_test_support.h"
 #include "support/fakes.h"
 

@@ -1,6 +1,6 @@
 #include "sound/cue_player.h"
 
-#include "app/random_generator.h"
+#include "core/random_generator.h"
 #include "sound/fake_audio_backend.h"
 #include "support/fakes.h"
 
@@ -110,14 +110,14 @@ TEST_F(CuePlayerTest, QuitCue_SynchronousPlayerWaitsAndStaysSynchronous)
     EXPECT_TRUE(player.Synchronous());
 }
 
-TEST_F(CuePlayerTest, EvaluationSound_TakesTheWholeValueAsOneNameAndBeepsWhenThereIsNoSuchFile)
+TEST_F(CuePlayerTest, EvaluationSound_PlaysItsFullPathAndBeepsWhenThereIsNoSuchFile)
 {
-    player.PlaySoundSync(QStringLiteral("a.wav"));
+    player.PlaySoundSync(sound(QStringLiteral("a.wav")));
     EXPECT_EQ(backend.cues, QStringList{sound(QStringLiteral("a.wav")) + QStringLiteral(" (waited)")});
     EXPECT_FALSE(player.Synchronous());
 
-    player.PlaySoundSync(QStringLiteral("a.wav;b.wav"));
-    player.PlaySoundSync(QString());
+    player.PlaySoundSync(sound(QStringLiteral("a.wav;b.wav")));
+    player.PlaySoundSync(sound(QString()));
     EXPECT_EQ(backend.failedCues, (QStringList{sound(QStringLiteral("a.wav;b.wav")), sound(QString())}));
     EXPECT_EQ(beeps.events, (QStringList{QStringLiteral("beep"), QStringLiteral("beep")}));
     EXPECT_TRUE(random.askedRanges.isEmpty());
@@ -134,7 +134,7 @@ TEST_F(CuePlayerTest, FileThePlayerCannotOpenBeepsButNoDeviceStaysSilent)
     backend.deviceOpen = false;
     random.push(0);
     player.PlayCue(QStringLiteral("b.wav"));
-    player.PlaySoundSync(QStringLiteral("nothing.wav"));
+    player.PlaySoundSync(sound(QStringLiteral("nothing.wav")));
     EXPECT_EQ(beeps.events.size(), 1);
 }
 

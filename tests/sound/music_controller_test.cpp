@@ -1,6 +1,6 @@
 #include "sound/music_controller.h"
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "sound/fake_audio_backend.h"
 #include "sound/music_engine.h"
 #include "support/fakes.h"

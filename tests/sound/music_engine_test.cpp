@@ -1,6 +1,6 @@
 #include "sound/music_engine.h"
 
-#include "app/random_generator.h"
+#include "core/random_generator.h"
 #include "sound/fake_audio_backend.h"
 #include "support/fakes.h"
 

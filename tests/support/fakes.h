@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ports.h"
-#include "app/random_generator.h"
+#include "core/ports.h"
+#include "core/random_generator.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,5 +1,5 @@
 #include "app/velmora_application.h"
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 
 #include <QTest>
 #include <QTimer>

@@ -1,8 +1,10 @@
-#include "app/stored_user_values.h"
+#include "core/stored_user_values.h"
 #include "app/vl_goodbye.h"
 #include "data/table_schemas.h"
 #include "ui/support/shell_fixture.h"
 #include "ui/support/skin_fixture.h"
+#include "layout/browse.h"
+#include "screen/layout_geometry.h"
 
 #include <QApplication>
 #include <QImage>
@@ -44,26 +46,17 @@ TEST_F(BrowseFormTest, TheWindowIsBorderlessFixedAndWhiteWithEveryControlInPlace
     EXPECT_TRUE(browse->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(browse->palette().color(QPalette::Window), QColor(Qt::white));
 
-    const std::pair<const char *, QRect> places[] = {
-        {"TopImage", {0, 0, 1024, 176}},      {"LeftImage", {0, 175, 21, 576}},
-        {"RightImage", {986, 175, 25, 576}},  {"BottomImage", {0, 743, 1011, 23}},
-        {"BackImage", {30, 124, 91, 37}},     {"HomeImage", {120, 124, 91, 37}},
-        {"ExitImage", {210, 124, 91, 37}},    {"ForwardImage", {310, 125, 11, 16}},
-        {"PimpSeiteImage", {640, 127, 253, 19}}, {"BrennholtShape", {815, 45, 26, 26}},
-        {"BrowsePanel", {21, 173, 965, 576}},
-    };
-    for (const auto &[name, place] : places) {
-        QWidget *widget = control(name);
-        ASSERT_NE(widget, nullptr) << name;
-        EXPECT_EQ(widget->geometry(), place) << name;
+    for (const TLayoutRect &place : layout::browse::kControls) {
+        QWidget *widget = control(std::string(place.name).c_str());
+        ASSERT_NE(widget, nullptr) << place.name;
+        EXPECT_EQ(widget->geometry(), RectOf(place)) << place.name;
+        EXPECT_EQ(widget->parentWidget(), browse.get()) << place.name;
     }
     for (const char *name : {"BackImage", "HomeImage", "ExitImage", "PimpSeiteImage", "BrennholtShape"})
         EXPECT_EQ(control(name)->cursor().shape(), Qt::PointingHandCursor) << name;
     EXPECT_EQ(control("BackImage")->toolTip(), QStringLiteral("Zurück"));
     EXPECT_EQ(control("HomeImage")->toolTip(), QStringLiteral("Startseite anzeigen"));
     EXPECT_EQ(control("ExitImage")->toolTip(), QStringLiteral("Programm beenden"));
-    EXPECT_EQ(control("VolumeLabel")->pos(), QPoint(940, 70));
-    EXPECT_EQ(control("AktKlasseLabel")->pos(), QPoint(925, 70));
     EXPECT_EQ(browse->CurrentScreen()->parentWidget(), control("BrowsePanel"));
     EXPECT_EQ(browse->CurrentScreen()->pos(), QPoint(0, 0));
     EXPECT_TRUE(errors.isEmpty()) << errors.join(u'|').toStdString();
@@ -86,7 +79,7 @@ TEST_F(BrowseFormTest, TheSplashHidesTheFrameUntilTheStartUpStepAndTheStepRunsOn
     for (const char *name : {"TopImage", "LeftImage", "RightImage", "BottomImage", "HomeImage", "ExitImage",
                              "BrowsePanel", "PimpSeiteImage", "BrennholtShape"})
         EXPECT_FALSE(control(name)->isHidden()) << name;
-    for (const char *name : {"BackImage", "ForwardImage", "VolumeLabel", "AktKlasseLabel"})
+    for (const char *name : {"BackImage", "ForwardImage"})
         EXPECT_TRUE(control(name)->isHidden()) << name;
     EXPECT_FALSE(browse->CurrentScreen()->isHidden());
     EXPECT_TRUE(browse->isVisible());
@@ -101,15 +94,15 @@ TEST_F(BrowseFormTest, StoredValuesAreRestoredAtTheFirstShowingAndSetTheClassInF
     writeInstallation();
     writeWholeFile(programPath(QStringLiteral("mp3/a.wav")), "RIFF");
     TStoredUserValues stored(programPath(QStringLiteral("velmora")));
-    stored.volumeCaption = QStringLiteral("70");
-    stored.volumeTag = 1;
-    stored.classCaption = QStringLiteral("A1");
+    stored.musicVolume = 70;
+    stored.musicOff = true;
+    stored.licenceClass = QStringLiteral("A1");
     stored.pimpPoints = QStringLiteral("150");
     stored.Write();
 
     start();
-    EXPECT_EQ(browse->VolumeText(), QStringLiteral("70"));
-    EXPECT_EQ(browse->MusicOffFlag(), 1);
+    EXPECT_EQ(browse->StoredValues().musicVolume, 70);
+    EXPECT_TRUE(browse->StoredValues().musicOff);
     EXPECT_EQ(data->CurrentClass, QStringLiteral("A1"));
     EXPECT_EQ(data->GetPimpPoints(), 150);
     EXPECT_TRUE(audio.played().isEmpty()) << "music is switched off";
@@ -121,7 +114,7 @@ TEST_F(BrowseFormTest, AFreshUserHearsMusicAtTheStoredVolume)
     writeInstallation();
     writeWholeFile(programPath(QStringLiteral("mp3/a.wav")), "RIFF");
     start();
-    EXPECT_EQ(browse->VolumeText(), QStringLiteral("25"));
+    EXPECT_EQ(browse->StoredValues().musicVolume, 25);
     EXPECT_EQ(audio.currentVolume, 25);
     EXPECT_EQ(audio.played(), QStringList{QStringLiteral("play:") + programPath(QStringLiteral("mp3/a.wav"))});
     EXPECT_EQ(data->CurrentClass, QStringLiteral("B"));
@@ -214,9 +207,9 @@ TEST_F(BrowseFormTest, YesToTheQuitQuestionSavesEveryRecordOfTheSixTablesAndTheS
     destroy();
     TStoredUserValues stored(programPath(QStringLiteral("velmora")));
     stored.Restore();
-    EXPECT_EQ(stored.classCaption, QStringLiteral("C1"));
+    EXPECT_EQ(stored.licenceClass, QStringLiteral("C1"));
     EXPECT_EQ(stored.pimpPoints, QStringLiteral("321"));
-    EXPECT_EQ(stored.volumeCaption, QStringLiteral("25"));
+    EXPECT_EQ(stored.musicVolume, 25);
     EXPECT_EQ(stored.exeName, programPath(QStringLiteral("velmora")));
     EXPECT_TRUE(QFileInfo::exists(settingsFile));
 }
@@ -279,12 +272,17 @@ TEST_F(BrowseFormTest, AMissingFramePictureIsShownAndLeavesTheProgramHalfStarted
     EXPECT_TRUE(errors.first().startsWith(QStringLiteral("Datei %1 kann nicht geöffnet werden. ")
                                               .arg(programPath(QStringLiteral("bmp/GUI_exit.bmp")))));
     EXPECT_EQ(browse->CurrentScreen(), nullptr);
-    QTest::qWait(700);
+    QTest::qWait(100);
     EXPECT_TRUE(browse->SplashShown()) << "the start-up step never runs";
 
-    // Quitting now must not write the tables that were never loaded.
+    // Closing asks the quit question all the same; quitting must not write the tables that were
+    // never loaded.
     const QDateTime before = QFileInfo(programPath(QStringLiteral("db/fragen.dat"))).lastModified();
+    dialogs.answers = {false, true};
     browse->close();
+    EXPECT_EQ(loopEnds, 0) << "no to the question keeps the program";
+    browse->close();
+    EXPECT_EQ(dialogs.questions, (QStringList{TModelFrame::QuitQuestion(), TModelFrame::QuitQuestion()}));
     EXPECT_EQ(loopEnds, 1);
     EXPECT_EQ(QFileInfo(programPath(QStringLiteral("db/fragen.dat"))).lastModified(), before);
 }

@@ -1,4 +1,4 @@
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "controls/balloon_hint.h"
 #include "controls/click_shape.h"
 #include "controls/picture_box.h"

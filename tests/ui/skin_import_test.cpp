@@ -1,5 +1,5 @@
-#include "app/velmora_error.h"
-#include "app/vl_skinimport.h"
+#include "core/velmora_error.h"
+#include "pictures/vl_skinimport.h"
 #include "support/fakes.h"
 #include "ui/support/skin_fixture.h"
 

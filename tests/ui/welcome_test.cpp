@@ -1,10 +1,12 @@
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "app/vl_background.h"
 #include "app/vl_wait.h"
 #include "app/vl_welcome.h"
 #include "controls/balloon_hint.h"
 #include "controls/click_shape.h"
 #include "controls/picture_box.h"
+#include "layout/welcome.h"
+#include "screen/layout_geometry.h"
 #include "ui/support/shell_fixture.h"
 
 #include <QLabel>
@@ -37,12 +39,12 @@ protected:
 
 TEST_F(WelcomeTest, ShowsItsPictureAndThreeEllipsesWithTheirHints)
 {
-    EXPECT_EQ(welcome->size(), QSize(972, 570));
-    EXPECT_EQ(welcome->Image1->geometry(), QRect(0, 0, 966, 566));
-    EXPECT_EQ(welcome->Image1->picture().size(), QSize(966, 566));
-    EXPECT_EQ(welcome->BetreutesShape->geometry(), QRect(645, 355, 281, 86));
-    EXPECT_EQ(welcome->NachschlagenShape->geometry(), QRect(65, 285, 256, 86));
-    EXPECT_EQ(welcome->EinstellungenShape->geometry(), QRect(70, 400, 251, 86));
+    for (const TLayoutRect &place : layout::welcome::kControls) {
+        const QWidget *control = welcome->findChild<QWidget *>(NameOf(place));
+        ASSERT_NE(control, nullptr) << place.name;
+        EXPECT_EQ(control->geometry(), RectOf(place)) << place.name;
+    }
+    EXPECT_EQ(welcome->Image1->picture().size(), welcome->Image1->size());
     for (TClickShape *shape : {welcome->BetreutesShape, welcome->NachschlagenShape, welcome->EinstellungenShape}) {
         EXPECT_EQ(shape->shape(), TClickShape::Shape::Ellipse);
         EXPECT_EQ(shape->cursor().shape(), Qt::PointingHandCursor);
@@ -58,7 +60,7 @@ TEST_F(WelcomeTest, ShowsItsPictureAndThreeEllipsesWithTheirHints)
 
 TEST_F(WelcomeTest, AnEllipsePlaysItsCueAndLeadsToItsScreen)
 {
-    clickAt(QPoint(645 + 140, 355 + 43));
+    clickAt(RectOf(layout::welcome::BetreutesShape).center());
     EXPECT_EQ(audio.cues, QStringList{programPath(QStringLiteral("sounds/training.wav"))});
     EXPECT_EQ(browse->CurrentScreenName(), QStringLiteral("betreutes"));
 }
@@ -79,7 +81,8 @@ TEST_F(WelcomeTest, AScreenOfALaterVersionIsRefusedWithAClearErrorAfterItsCue)
 
 TEST_F(WelcomeTest, ClicksBesideTheEllipsesDoNothing)
 {
-    clickAt(QPoint(647, 357)); // inside the rectangle of the learning ellipse, outside the ellipse
+    // inside the rectangle of the learning ellipse, outside the ellipse
+    clickAt(RectOf(layout::welcome::BetreutesShape).topLeft() + QPoint(2, 2));
     clickAt(QPoint(500, 100));
     EXPECT_TRUE(audio.cues.isEmpty());
     EXPECT_EQ(browse->CurrentScreen(), welcome);
@@ -89,7 +92,7 @@ TEST_F(WelcomeTest, AHintShowsAsABalloonWhenThePointerRests)
 {
     TBalloonHints *hints = TBalloonHints::instance();
     ASSERT_NE(hints, nullptr);
-    const QPoint inWindow = welcome->mapTo(browse.get(), QPoint(65 + 128, 285 + 43));
+    const QPoint inWindow = welcome->mapTo(browse.get(), RectOf(layout::welcome::NachschlagenShape).center());
     QTest::mouseMove(browse->windowHandle(), inWindow);
     ASSERT_TRUE(WaitFor([&] { return hints->isShowing(); }, 2000));
     EXPECT_EQ(hints->hintControl(), welcome->NachschlagenShape);

@@ -1,7 +1,7 @@
 // velmora-picture: decode, fit and resize pictures the way the program does, for set authors and for
 // checking the scaling. Run it without arguments for the usage.
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "pictures/bitmap.h"
 #include "pictures/bmp_file.h"
 #include "pictures/fit_rect.h"

@@ -1,5 +1,5 @@
 // velmora-tables: a command-line tool for people who maintain catalogues, and for our own checks.
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "data/record_table.h"
 #include "data/table_file.h"
 #include "table_json.h"

@@ -1,6 +1,6 @@
 #include "table_json.h"
 
-#include "app/velmora_error.h"
+#include "core/velmora_error.h"
 #include "data/record_table.h"
 
 #include <QJsonArray>

@@ -1,8 +1,8 @@
 # Checks velmora-tables end to end: build writes the worked example byte for byte, dump and build
 # round-trip it, copy keeps it, and a damaged file fails with the program's message and status 1.
-# Run by ctest with -DTOOL=... -DDATA=<tests/data> -DWORK=<scratch folder>.
+# Run by ctest with -DTOOL=... -DDATA=<tests/golden/table_files> -DWORK=<scratch folder>.
 file(MAKE_DIRECTORY ${WORK})
-set(expected ${DATA}/golden/worked_example.dat)
+set(expected ${DATA}/worked_example.dat)
 
 function(run)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
@@ -18,7 +18,7 @@ function(expect_same a b what)
   endif()
 endfunction()
 
-run(${TOOL} build ${DATA}/tool/worked_example.json ${WORK}/built.dat)
+run(${TOOL} build ${DATA}/worked_example.json ${WORK}/built.dat)
 if(rc)
   message(FATAL_ERROR "build failed (${rc}): ${err}")
 endif()
@@ -35,7 +35,7 @@ expect_same(${WORK}/rebuilt.dat ${expected} "dump then build")
 run(${TOOL} copy ${expected} ${WORK}/copied.dat)
 expect_same(${WORK}/copied.dat ${expected} "copy")
 
-run(${TOOL} dump ${DATA}/golden/bad_signature.dat)
+run(${TOOL} dump ${DATA}/bad_signature.dat)
 if(NOT rc EQUAL 1 OR NOT err MATCHES "Ungültiges Stream-Format")
   message(FATAL_ERROR "a bad file must fail with status 1 and the reader's message, got ${rc}: ${err}")
 endif()

@@ -144,25 +144,34 @@ void ShellFixture::writeInstallation()
     writeVersionIni(kStandardVersionIni);
 }
 
-void ShellFixture::create()
+TBrowseFormSetup ShellFixture::setup()
 {
     TBrowseFormSetup setup;
     setup.programFilePath = programPath(QStringLiteral("velmora"));
     setup.dialogs = &dialogs;
-    setup.events = &events;
+    setup.events = eventPort;
     setup.documents = &documents;
     setup.audio = &audio;
     setup.random = &random;
     setup.beep = [this] { beeps << QStringLiteral("beep"); };
     setup.reportError = [this](const QString &message) { errors << message; };
     setup.endMessageLoop = [this] { ++loopEnds; };
+    setup.startUpDelayMs = startUpDelayMs;
+    setup.retireDelayMs = retireDelayMs;
     if (registerTestScreen) {
         setup.registerScreens = [this](TScreenRegistry &registry) {
             registry.Register(QStringLiteral("betreutes"), QStringLiteral("BetreutesFrame"),
-                              [this](TBrowseForm &form, QWidget *parent) { return new TTestScreen(form, parent, audio); });
+                              [this](IScreenContext &context, QWidget *parent) {
+                                  return new TTestScreen(context, parent, audio);
+                              });
         };
     }
-    browse = std::make_unique<TBrowseForm>(std::move(setup));
+    return setup;
+}
+
+void ShellFixture::create()
+{
+    browse = std::make_unique<TBrowseForm>(setup());
     data = std::make_unique<TMainDataModule>(browse->StoredValues(), browse->ModulePorts(), folder.path());
     browse->AttachDataModule(*data);
     browse->show();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/vl_browse.h"
-#include "app/vl_model.h"
+#include "screen/vl_model.h"
 #include "data/db_module.h"
 #include "sound/fake_audio_backend.h"
 #include "support/fakes.h"
@@ -41,8 +41,8 @@ class TTestScreen : public TModelFrame
 {
     Q_OBJECT
 public:
-    TTestScreen(TBrowseForm &browse, QWidget *parent, const FakeAudioBackend &audio)
-        : TModelFrame(browse, parent), m_audio(audio)
+    TTestScreen(IScreenContext &context, QWidget *parent, const FakeAudioBackend &audio)
+        : TModelFrame(context, parent), m_audio(audio)
     {
     }
     bool ForwardAvailable() override { return false; }
@@ -72,6 +72,8 @@ protected:
     // The usual installation: skin, tables, sounds and a version.ini with links and cue lists.
     void writeInstallation();
 
+    // The main window's setup as create() makes it, on the fixture's fakes.
+    TBrowseFormSetup setup();
     // Creates the main window, the data module and shows the window (the creation step and the
     // restoring of the stored values run).
     void create();
@@ -89,6 +91,7 @@ protected:
     QByteArray savedConfigHome;
     FakeDialogPort dialogs;
     CountingEventPort events;
+    IEventPort *eventPort = &events; // the port the window gets; a test may give it the real one
     RecordingDocumentPort documents;
     FakeAudioBackend audio;
     FirstDraw random;
@@ -96,6 +99,10 @@ protected:
     QStringList beeps;
     int loopEnds = 0;
     bool registerTestScreen = true;
+    // The start-up step follows at once and retired screens go soon: no test waits on the clock
+    // unless it is about the timing.
+    int startUpDelayMs = 0;
+    int retireDelayMs = 20;
     std::unique_ptr<TBrowseForm> browse;
     std::unique_ptr<TMainDataModule> data;
 

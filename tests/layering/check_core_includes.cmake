@@ -1,0 +1,33 @@
+cmake_minimum_required(VERSION 3.25)
+# Fails when a source of the core libraries includes a header of Qt's GUI modules or of the user
+# interface's own folders: the core links QtCore only, so tools and core tests run without a display.
+# Run by ctest with -DSOURCES_FILE=<list of core sources> -DQT_INCLUDE_DIR=<Qt's include folder>.
+file(READ ${SOURCES_FILE} sources)
+set(forbidden_modules QtGui QtWidgets QtPrintSupport)
+set(forbidden_headers)
+foreach(module ${forbidden_modules})
+  file(GLOB headers RELATIVE ${QT_INCLUDE_DIR}/${module} ${QT_INCLUDE_DIR}/${module}/Q*)
+  list(APPEND forbidden_headers ${headers})
+endforeach()
+list(LENGTH forbidden_headers known)
+if(known LESS 100)
+  message(FATAL_ERROR "Only ${known} headers of the GUI modules found below ${QT_INCLUDE_DIR}")
+endif()
+
+set(faults "")
+foreach(source ${sources})
+  file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include")
+  foreach(line ${includes})
+    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]+)[>\"].*$" "\\1" header "${line}")
+    string(REGEX MATCH "^[^/]+" first "${header}")
+    if(first IN_LIST forbidden_modules OR header IN_LIST forbidden_headers
+       OR first MATCHES "^(app|controls|screen)$")
+      string(APPEND faults "\n  ${source}: ${header}")
+    endif()
+  endforeach()
+endforeach()
+if(faults)
+  message(FATAL_ERROR "The core must not include the user interface:${faults}")
+endif()
+list(LENGTH sources count)
+message(STATUS "${count} core sources include QtCore only")
