@@ -319,11 +319,36 @@ void TBrowseForm::Shutdown()
     m_setup.events->processPendingMessages();
     m_wavePlayer->SetSynchronous(true);
     PlayCue(CueList(QStringLiteral("snd_quit")));
-    if (m_dataModule)
-        m_dataModule->SaveTables(m_folders.db);
+    QStringList failures = m_dataModule ? m_dataModule->SaveTables(m_folders.db) : QStringList();
+    if (m_restored && !m_storage.Write()) {
+        failures << QStringLiteral("Datei \"%1\" kann nicht erstellt werden. Die Einstellungen wurden nicht gespeichert")
+                        .arg(m_storage.settingsFilePath());
+    }
+    // What could not be saved is still in memory: the user may free space and quit again.
+    if (!failures.isEmpty() && !m_setup.dialogs->askYesNo(UnsavedQuestion(failures))) {
+        ReturnFromShutdown();
+        return;
+    }
     DeleteTree(m_folders.temp);
     QDir().mkpath(m_folders.temp);
     EndMessageLoop();
+}
+
+QString TBrowseForm::UnsavedQuestion(const QStringList &failures)
+{
+    return QStringLiteral("Velmora konnte nicht alles speichern:\r\n\r\n") + failures.join(QStringLiteral("\r\n")) +
+           QStringLiteral("\r\n\r\nTrotzdem beenden? (Was nicht gespeichert werden konnte, geht dann verloren.)");
+}
+
+void TBrowseForm::ReturnFromShutdown()
+{
+    delete m_goodbye;
+    m_wavePlayer->SetSynchronous(false);
+    if (!m_storage.musicOff)
+        StartMusic();
+    show();
+    raise();
+    activateWindow();
 }
 
 void TBrowseForm::closeEvent(QCloseEvent *event)

@@ -75,7 +75,11 @@ public:
     // --- steps ---
     void StartUpTimerTimer();
     void LoadSkinFrame();
+    // Ends the program in order. When a table or the stored values cannot be saved, the user is told
+    // why and chooses: quit anyway, or go back to the running program and quit again later.
     void Shutdown();
+    // The question after a shutdown that could not save everything.
+    static QString UnsavedQuestion(const QStringList &failures);
 
     // --- screens ---
     TModelFrame *CurrentScreen() const;
@@ -126,6 +130,7 @@ private:
     void OpenLink(const QString &address);
     void ReportError(const QString &message);
     void EndMessageLoop();
+    void ReturnFromShutdown();
 
     TBrowseFormSetup m_setup;
     TProgramFolders m_folders;

@@ -94,7 +94,7 @@ void TStoredUserValues::Restore()
         exeName = store.value(kExename).toString();
 }
 
-void TStoredUserValues::Write() const
+bool TStoredUserValues::Write() const
 {
     QSettings store(settingsFilePath(), QSettings::IniFormat);
     store.beginGroup(kGroup);
@@ -106,6 +106,7 @@ void TStoredUserValues::Write() const
     store.setValue(kExename, exeName);
     store.endGroup();
     store.sync();
+    return store.status() == QSettings::NoError;
 }
 
 void TStoredUserValues::WriteExe() const

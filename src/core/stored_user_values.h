@@ -23,7 +23,8 @@ public:
     void Restore();
     // Writes every value, in a fixed order, as text; the form version always as "0", so a negative
     // one found once does not cost the user's values at every later start.
-    void Write() const;
+    // False when the settings file could not be written.
+    bool Write() const;
     // Records where the program file lies (value "Exe"), at every start.
     void WriteExe() const;
 

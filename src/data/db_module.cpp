@@ -101,21 +101,27 @@ void TMainDataModule::PostPendingEdits()
     }
 }
 
-void TMainDataModule::SaveTables(const QString &dataFolder)
+QStringList TMainDataModule::SaveTables(const QString &dataFolder)
 {
     if (!m_tablesLoaded)
-        return;
+        return {};
     PostPendingEdits();
-    FragenTable.SaveToFile(tableFile(dataFolder, "fragen.dat"));
-    TextGruppenTable.SaveToFile(tableFile(dataFolder, "textgruppen.dat"));
     // A table file holds only what passes the table's filter: a screen's filter must not cost records.
-    TexteTable.SetFiltered(false);
-    TexteTable.SaveToFile(tableFile(dataFolder, "texte.dat"));
-    BilderTable.SetFiltered(false);
-    BilderTable.SaveToFile(tableFile(dataFolder, "bilder.dat"));
-    SetsTable.SetFiltered(false);
-    SetsTable.SaveToFile(tableFile(dataFolder, "sets.dat"));
-    FrageboegenTable.SaveToFile(tableFile(dataFolder, "frageboegen.dat"));
+    for (TRecordTable *table : {&TexteTable, &BilderTable, &SetsTable})
+        table->SetFiltered(false);
+    const std::pair<const char *, TRecordTable *> tables[] = {
+        {"fragen.dat", &FragenTable}, {"textgruppen.dat", &TextGruppenTable}, {"texte.dat", &TexteTable},
+        {"bilder.dat", &BilderTable}, {"sets.dat", &SetsTable},           {"frageboegen.dat", &FrageboegenTable},
+    };
+    QStringList failures;
+    for (const auto &[file, table] : tables) {
+        try {
+            table->SaveToFile(tableFile(dataFolder, file));
+        } catch (const VelmoraError &error) {
+            failures << error.message();
+        }
+    }
+    return failures;
 }
 
 int TMainDataModule::GetPimpPoints() const

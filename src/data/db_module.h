@@ -101,9 +101,11 @@ public:
     void LoadTables(const QString &dataFolder);
     bool TablesLoaded() const { return m_tablesLoaded; }
     // Posts what is being edited in any table, then saves the six tables into the data folder, each
-    // with all its records whatever filter a screen left on it. Tables that were never loaded hold
-    // nothing worth keeping and are not saved (their files would be emptied).
-    void SaveTables(const QString &dataFolder);
+    // with all its records whatever filter a screen left on it. Every table is attempted; a table that
+    // cannot be saved keeps its old file, and the result holds one message per such table (empty when
+    // all were saved). Tables that were never loaded hold nothing worth keeping and are not saved
+    // (their files would be emptied).
+    QStringList SaveTables(const QString &dataFolder);
     // Posts the record of every table that is being edited or inserted.
     void PostPendingEdits();
     // The points account, the stored value "PimpPoints"; a value never set counts as 0.

@@ -5,7 +5,13 @@
 #include "data/table_file_stream.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 // What the reader and writer need of a table's inside.
 struct TTableFileAccess
@@ -56,6 +62,20 @@ struct TTableFileAccess
 };
 
 namespace {
+
+// Why no file can be created beside `path`, in the system's words ("Read-only file system",
+// "Permission denied"); empty when a file can be created there after all.
+QString whyNoFileCanBeCreated(const QString &path)
+{
+    const QByteArray probe = QFile::encodeName(QFileInfo(path).absolutePath() + QStringLiteral("/.velmora-probe"));
+    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (fd >= 0) {
+        ::close(fd);
+        ::unlink(probe.constData());
+        return {};
+    }
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
 
 [[noreturn]] void failCreate(const QString &path, const QString &reason)
 {
@@ -314,15 +334,22 @@ void TTableFile::SaveToFile(const TRecordTable &table, const QString &path, cons
 {
     TTableFileAccess::CheckActive(table);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        failCreate(path, file.errorString());
+    // Unbuffered: every write reaches the file system at once, so a disk that fills up is noticed at
+    // the write it refuses, with the system's reason, and the old file stays as it was.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        const QString systemReason = whyNoFileCanBeCreated(path);
+        failCreate(path, systemReason.isEmpty() ? file.errorString() : systemReason);
+    }
     std::unique_ptr<QIODevice> wrapper = wrap ? wrap(file) : nullptr;
     QIODevice &target = wrapper ? *wrapper : file;
     try {
         Save(table, target);
     } catch (const TStreamWriteError &error) {
+        // The reason is taken before the write is given up, which replaces it with its own.
+        QString reason = target.errorString();
+        if (reason.isEmpty() || reason == QStringLiteral("Unknown error"))
+            reason = file.errorString();
         file.cancelWriting();
-        const QString reason = target.errorString();
         failCreate(path, reason.isEmpty() || reason == QStringLiteral("Unknown error") ? error.message() : reason);
     }
     wrapper.reset();

@@ -255,9 +255,21 @@ void TTableStreamWriter::Flush()
 {
     if (m_pos == 0)
         return;
-    if (m_device.write(m_buffer.data(), m_pos) != m_pos)
-        throw TStreamWriteError();
+    writeAll(m_buffer.data(), m_pos);
     m_pos = 0;
+}
+
+void TTableStreamWriter::writeAll(const char *data, qint64 size)
+{
+    // A device may take only part of a block (a disk that fills up); the rest is offered again, and
+    // only a write that takes nothing counts as the failure, which leaves the device's reason behind.
+    while (size > 0) {
+        const qint64 written = m_device.write(data, size);
+        if (written <= 0)
+            throw TStreamWriteError();
+        data += written;
+        size -= written;
+    }
 }
 
 void TTableStreamWriter::WriteRaw(const char *data, qint64 size)
@@ -271,8 +283,8 @@ void TTableStreamWriter::WriteRaw(const char *data, qint64 size)
     if (size <= qint64(m_buffer.size())) {
         std::memcpy(m_buffer.data(), data, size_t(size));
         m_pos = size;
-    } else if (m_device.write(data, size) != size) {
-        throw TStreamWriteError();
+    } else {
+        writeAll(data, size);
     }
 }
 

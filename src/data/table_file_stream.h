@@ -108,6 +108,7 @@ private:
             Flush();
     }
     void PutLittleEndian(quint64 value, int bytes);
+    void writeAll(const char *data, qint64 size);
 
     QIODevice &m_device;
     std::vector<char> m_buffer;

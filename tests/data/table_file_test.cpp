@@ -1,5 +1,6 @@
 #include "core/velmora_error.h"
 #include "support/error_of.h"
+#include "support/tiny_file_system.h"
 #include "data/record_table.h"
 #include "data/table_file.h"
 #include "data/table_file_stream.h"
@@ -592,4 +593,39 @@ TEST(TableFileSaving, AFailedSaveKeepsThePreviousFile)
         QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         EXPECT_EQ(readFile(lockedPath), QByteArray("old"));
     }
+}
+
+TEST(TableFileSaving, AFullOrReadOnlyDiskNamesTheSystemsReasonAndKeepsTheOldFile)
+{
+    TinyFileSystem disk(64);
+    if (!disk.valid())
+        GTEST_SKIP() << "mounting a small file system needs the superuser";
+    // A table larger than what is left: the disk takes part of it, then refuses.
+    TRecordTable table;
+    table.AddField(QStringLiteral("Frage"), TFieldType::Memo);
+    table.Open();
+    for (int i = 0; i < 40; ++i) {
+        table.Append();
+        table.FieldByName(QStringLiteral("Frage")).SetAsString(QString(1000 + i, u'F'));
+        table.Post();
+    }
+    const QString path = disk.path() + QStringLiteral("/fragen.dat");
+    writeFile(path, QByteArray("previous content"));
+    disk.fill();
+
+    EXPECT_EQ(errorOf([&] { table.SaveToFile(path); }),
+              QStringLiteral("Datei \"%1\" kann nicht erstellt werden. No space left on device").arg(path));
+    EXPECT_EQ(readFile(path), QByteArray("previous content"));
+
+    disk.free();
+    ASSERT_TRUE(disk.setReadOnly(true));
+    EXPECT_TRUE(errorOf([&] { table.SaveToFile(path); }).contains(QStringLiteral("Read-only file system")));
+    EXPECT_EQ(readFile(path), QByteArray("previous content"));
+
+    ASSERT_TRUE(disk.setReadOnly(false));
+    table.SaveToFile(path);
+    TRecordTable loaded;
+    loaded.AddField(QStringLiteral("Frage"), TFieldType::Memo);
+    loaded.LoadFromFile(path);
+    EXPECT_EQ(loaded.RecordCount(), 40);
 }

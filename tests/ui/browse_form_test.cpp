@@ -3,6 +3,8 @@
 #include "data/table_schemas.h"
 #include "ui/support/shell_fixture.h"
 #include "ui/support/skin_fixture.h"
+#include "sound/cue_player.h"
+#include "support/tiny_file_system.h"
 #include "layout/browse.h"
 #include "screen/layout_geometry.h"
 
@@ -306,4 +308,61 @@ TEST_F(BrowseFormTest, TheLinkPictureAndTheClickAreaOpenTheirAddresses)
     clickControl("BrennholtShape");
     EXPECT_EQ(documents.opened,
               (QStringList{QStringLiteral("http://partner.example/"), QStringLiteral("http://maker.example/")}));
+}
+
+TEST_F(BrowseFormTest, AFullDiskAtQuitIsToldWithItsReasonAndTheUserMayGoBackAndQuitAgain)
+{
+    TinyFileSystem disk(256);
+    if (!disk.valid())
+        GTEST_SKIP() << "mounting a small file system needs the superuser";
+    ASSERT_TRUE(QFile::link(disk.path(), programPath(QStringLiteral("db"))));
+    writeInstallation();
+    writeWholeFile(programPath(QStringLiteral("mp3/a.wav")), "RIFF");
+    start();
+    const QString db = programPath(QStringLiteral("db"));
+    const QStringList files = {QStringLiteral("fragen.dat"), QStringLiteral("textgruppen.dat"), QStringLiteral("texte.dat"),
+                               QStringLiteral("bilder.dat"), QStringLiteral("sets.dat"), QStringLiteral("frageboegen.dat")};
+    QHash<QString, QByteArray> before;
+    for (const QString &file : files)
+        before[file] = readWholeFile(db + u'/' + file);
+    data->SetsTable.Append();
+    data->SetsTable.Post();
+    disk.fill();
+
+    // "Nein": back to the running program, as it was.
+    dialogs.answers = {true, false};
+    clickControl("ExitImage");
+    ASSERT_EQ(dialogs.questions.size(), 2);
+    const QString question = dialogs.questions.at(1);
+    EXPECT_TRUE(question.startsWith(QStringLiteral("Velmora konnte nicht alles speichern:"))) << question.toStdString();
+    for (const QString &file : files)
+        EXPECT_TRUE(question.contains(QStringLiteral("Datei \"%1/%2\" kann nicht erstellt werden. No space left on device")
+                                          .arg(db, file)))
+            << file.toStdString();
+    for (const QString &file : files)
+        EXPECT_EQ(readWholeFile(db + u'/' + file), before[file]) << file.toStdString();
+    EXPECT_EQ(loopEnds, 0);
+    EXPECT_TRUE(browse->isVisible());
+    EXPECT_EQ(browse->CurrentScreenName(), QStringLiteral("welcome"));
+    EXPECT_EQ(audio.played().size(), 2) << "the music plays again";
+    EXPECT_FALSE(browse->WavePlayer().Synchronous());
+
+    // Space freed, quit again: everything is saved.
+    disk.free();
+    dialogs.answers = {true};
+    clickControl("ExitImage");
+    EXPECT_EQ(loopEnds, 1);
+    EXPECT_EQ(dialogs.questions.size(), 3);
+    EXPECT_EQ(recordCount(db + QStringLiteral("/sets.dat"), DefineSetsTable), 4);
+
+    // Full again, "Ja": the program ends and the files stay as they were.
+    const QByteArray saved = readWholeFile(db + QStringLiteral("/sets.dat"));
+    data->SetsTable.Append();
+    data->SetsTable.Post();
+    disk.fill();
+    dialogs.answers = {true, true};
+    clickControl("ExitImage");
+    EXPECT_EQ(loopEnds, 2);
+    EXPECT_EQ(readWholeFile(db + QStringLiteral("/sets.dat")), saved);
+    destroy();
 }
