@@ -67,6 +67,11 @@ const QStringList &DeliveryClassCodes()
     return ClassCodes();
 }
 
+int QuestionnaireSize(const QString &classCode)
+{
+    return classCode == u"MO" ? 20 : 30;
+}
+
 QString TCatalogue::SolutionOf(const QString &numberTemplate)
 {
     const qsizetype start = numberTemplate.indexOf(QLatin1String("Lsg: "));
@@ -179,7 +184,7 @@ void TCatalogue::ReadQuestionFile(const QString &path)
                 haveFileClasses = true;
             } else {
                 current->classes = classes;
-                current->general = all;
+                current->general = all || fileAll;
             }
             continue;
         }
@@ -217,8 +222,17 @@ void TCatalogue::ReadQuestionnaireFile(const QString &path)
     int lineOfCurrent = 0;
     QSet<QString> inCurrent;
     auto finish = [&]() {
-        if (current != nullptr && current->keys.isEmpty())
+        if (current == nullptr)
+            return;
+        if (current->keys.isEmpty())
             file.Fail(lineOfCurrent, QStringLiteral("Fragebogen %1 ist leer").arg(current->number));
+        const int size = QuestionnaireSize(current->classCode);
+        if (current->keys.size() != size)
+            file.Fail(lineOfCurrent, QStringLiteral("Fragebogen %1 hat %2 Fragen, ein Fragebogen der Klasse %3 hat %4")
+                                         .arg(current->number)
+                                         .arg(current->keys.size())
+                                         .arg(current->classCode)
+                                         .arg(size));
     };
     int expectedNumber = 1;
     for (const TSourceLine &line : file.Lines()) {

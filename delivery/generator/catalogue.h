@@ -20,7 +20,9 @@ struct TQuestionSource
     QString numberTemplate; // number question: "text (Lsg: 40) unit"
     QString info;
     QSet<QString> classes;  // class codes of its pool
-    bool general = false;   // all 13 classes
+    // Basic material, written under "Klassen: alle": it stays basic material when the question
+    // narrows its own pool (an Autobahn question leaves out the classes that may not go there).
+    bool general = false;
 
     bool IsNumberQuestion() const { return !numberTemplate.isEmpty(); }
 };
@@ -57,3 +59,6 @@ private:
 
 // The 13 class codes in the program's order.
 const QStringList &DeliveryClassCodes();
+
+// How many questions a questionnaire of the class holds, as in the exam: 20 for class MO, 30 otherwise.
+int QuestionnaireSize(const QString &classCode);

@@ -15,6 +15,8 @@ using TPicturePainter = void (*)(QPainter &painter);
 // Every question picture the generator can draw, by the file name a question gives in "Bild:".
 const QMap<QString, TPicturePainter> &QuestionPicturePainters();
 
-// The two halves of the registry: traffic signs and lights, and situations seen from above.
+// The parts of the registry: traffic signs and lights, and situations seen from above.
 void AddSignPainters(QMap<QString, TPicturePainter> &painters);
+void AddMoreSignPainters(QMap<QString, TPicturePainter> &painters);
 void AddScenePainters(QMap<QString, TPicturePainter> &painters);
+void AddMoreScenePainters(QMap<QString, TPicturePainter> &painters);

@@ -69,30 +69,8 @@ void MainRoadScene(QPainter &p)
 void RoundaboutScene(QPainter &p)
 {
     Grass(p, 15);
-    const QPointF c(225, 150);
-    p.setPen(Qt::NoPen);
-    p.setBrush(AsphaltGrey);
-    p.drawRect(QRectF(190, 0, 70, 300));
-    p.drawRect(QRectF(0, 115, 450, 70));
-    p.drawEllipse(c, 108, 108);
-    p.setPen(QPen(Marking, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(c, 104, 104);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x6E, 0xA0, 0x4A));
-    p.drawEllipse(c, 52, 52);
-    p.setBrush(QColor(0x5A, 0x88, 0x3C));
-    p.drawEllipse(c, 22, 22);
-    p.setPen(QPen(Marking, 3));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(c, 54, 54);
-    // Islands splitting each entry from its exit.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xDD, 0xDA, 0xD2));
-    p.drawRoundedRect(QRectF(221, 262, 8, 38), 4, 4);
-    p.drawRoundedRect(QRectF(221, 0, 8, 38), 4, 4);
-    p.drawRoundedRect(QRectF(0, 146, 40, 8), 4, 4);
-    p.drawRoundedRect(QRectF(410, 146, 40, 8), 4, 4);
+    const QPointF c = RoundaboutCentre;
+    RoundaboutRoads(p);
     QPainterPath in(QPointF(242, 236));
     in.lineTo(242, 214);
     in.quadTo(250, 196, 284, 188);

@@ -140,16 +140,7 @@ void EndOfLimit(QPainter &p)
     Backdrop(p);
     RoundSign(p, Centre, Radius, Qt::white, QColor(0x9A, 0x9A, 0x9A), 4);
     CentredText(p, QRectF(Centre.x() - 70, Centre.y() - 50, 140, 100), QStringLiteral("60"), 76, QColor(0x9A, 0x9A, 0x9A), false);
-    p.save();
-    QPainterPath clip;
-    clip.addEllipse(Centre, Radius - 4, Radius - 4);
-    p.setClipPath(clip);
-    p.setPen(QPen(SignBlack, 3));
-    for (int i = -3; i <= 3; ++i) {
-        const QPointF offset(i * 7.0, i * 7.0);
-        p.drawLine(Centre + QPointF(-Radius, Radius) + offset, Centre + QPointF(Radius, -Radius) + offset);
-    }
-    p.restore();
+    EndOfRestrictionStripes(p);
 }
 
 void MinimumSpeed(QPainter &p)

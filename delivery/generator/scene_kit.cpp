@@ -79,6 +79,34 @@ void Crossroads(QPainter &p, bool north, bool south, bool east, bool west)
     }
 }
 
+void RoundaboutRoads(QPainter &p)
+{
+    const QPointF c = RoundaboutCentre;
+    p.setPen(Qt::NoPen);
+    p.setBrush(AsphaltGrey);
+    p.drawRect(QRectF(190, 0, 70, 300));
+    p.drawRect(QRectF(0, 115, 450, 70));
+    p.drawEllipse(c, 108, 108);
+    p.setPen(QPen(Marking, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, 104, 104);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x6E, 0xA0, 0x4A));
+    p.drawEllipse(c, 52, 52);
+    p.setBrush(QColor(0x5A, 0x88, 0x3C));
+    p.drawEllipse(c, 22, 22);
+    p.setPen(QPen(Marking, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(c, 54, 54);
+    // Islands splitting each entry from its exit.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xDD, 0xDA, 0xD2));
+    p.drawRoundedRect(QRectF(221, 262, 8, 38), 4, 4);
+    p.drawRoundedRect(QRectF(221, 0, 8, 38), 4, 4);
+    p.drawRoundedRect(QRectF(0, 146, 40, 8), 4, 4);
+    p.drawRoundedRect(QRectF(410, 146, 40, 8), 4, 4);
+}
+
 // A straight road from west to east between two heights, with a dashed centre line.
 void RoadEastWest(QPainter &p, double top, double bottom, bool centreLine)
 {
@@ -200,6 +228,19 @@ void TwoWheeler(QPainter &p, QPointF c, double heading, double length, const QCo
     p.drawEllipse(QPointF(0, -length * 0.02), length * 0.24, length * 0.17);
     p.setBrush(QColor(0xF5, 0xF5, 0xF5));
     p.drawEllipse(QPointF(0, -length * 0.08), length * 0.12, length * 0.12);
+    p.restore();
+}
+
+void Pedestrian(QPainter &p, QPointF c, double heading, const QColor &coat)
+{
+    p.save();
+    p.translate(c);
+    p.rotate(heading);
+    p.setPen(QPen(coat.darker(150), 1));
+    p.setBrush(coat);
+    p.drawEllipse(QPointF(0, 0), 14, 8);
+    p.setBrush(QColor(0x5A, 0x3E, 0x2A));
+    p.drawEllipse(QPointF(0, -0.5), 6, 6);
     p.restore();
 }
 

@@ -32,6 +32,9 @@ void Grass(QPainter &p, std::uint64_t seed = 1);
 void Line(QPainter &p, QPointF a, QPointF b, double width, bool dashed, const QColor &colour = Marking);
 // A crossroads (or a T junction when one arm is left out) with edge and centre lines.
 void Crossroads(QPainter &p, bool north, bool south, bool east, bool west);
+// A roundabout at RoundaboutCentre with four arms; its ring runs between radius 54 and 108.
+inline const QPointF RoundaboutCentre(225, 150);
+void RoundaboutRoads(QPainter &p);
 // A straight road from west to east between two heights, with a dashed centre line.
 void RoadEastWest(QPainter &p, double top, double bottom, bool centreLine = true);
 void Sidewalks(QPainter &p, double roadTop, double roadBottom);
@@ -44,6 +47,8 @@ void Truck(QPainter &p, QPointF c, double heading, const QColor &cab, const QCol
 void Bus(QPainter &p, QPointF c, double heading, bool hazardLights);
 // A bicycle or motorcycle with its rider's helmet.
 void TwoWheeler(QPainter &p, QPointF c, double heading, double length, const QColor &jacket);
+// A person on foot seen from above: shoulders and head.
+void Pedestrian(QPainter &p, QPointF c, double heading, const QColor &coat);
 
 // The way a vehicle means to go: a broad translucent arrow.
 void WayArrow(QPainter &p, const QPainterPath &shaft, const QColor &colour);

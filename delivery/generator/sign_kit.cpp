@@ -189,4 +189,18 @@ void TrafficLight(QPainter &p, bool red, bool yellow, bool green, QPointF topLef
     }
 }
 
+void EndOfRestrictionStripes(QPainter &p)
+{
+    p.save();
+    QPainterPath clip;
+    clip.addEllipse(Centre, Radius - 4, Radius - 4);
+    p.setClipPath(clip);
+    p.setPen(QPen(SignBlack, 3));
+    for (int i = -3; i <= 3; ++i) {
+        const QPointF offset(i * 7.0, i * 7.0);
+        p.drawLine(Centre + QPointF(-Radius, Radius) + offset, Centre + QPointF(Radius, -Radius) + offset);
+    }
+    p.restore();
+}
+
 } // namespace SignKit

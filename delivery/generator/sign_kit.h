@@ -32,6 +32,8 @@ void CentredText(QPainter &p, const QRectF &box, const QString &text, double siz
 void RoundSign(QPainter &p, QPointF c, double r, const QColor &face, const QColor &ring, double ringWidth);
 void ProhibitionSign(QPainter &p, QPointF c = Centre, double r = Radius); // white with a red ring
 void MandatorySign(QPainter &p, QPointF c = Centre, double r = Radius);   // blue with a white rim
+// The black diagonal stripes that end a restriction, across the face of the round sign at Centre.
+void EndOfRestrictionStripes(QPainter &p);
 // A square or oblong blue information sign with a white rim; returns the blue face.
 QRectF BlueSquare(QPainter &p, QRectF box);
 QPolygonF TrianglePoints(QPointF c, double side, bool pointDown);

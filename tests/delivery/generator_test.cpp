@@ -136,6 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TBrokenSource{"UnknownQuestion", "frageboegen/B.txt", "Klasse: B\n\n[1]\n", "Klasse: B\n\n[1]\nG999 ", "\"G999\" gibt es nicht"},
         TBrokenSource{"QuestionOfAnotherClass", "frageboegen/MO.txt", "Klasse: MO\n\n[1]\n", "Klasse: MO\n\n[1]\nB01 ", "gehört nicht zur Klasse MO"},
+        TBrokenSource{"QuestionnaireOfTheWrongSize", "frageboegen/B.txt", "[1]\nG247 ", "[1]\n",
+                      "Fragebogen 1 hat 29 Fragen, ein Fragebogen der Klasse B hat 30"},
         TBrokenSource{"GapInNumbers", "frageboegen/A.txt", "[2]", "[3]", "Fragebogen 2 erwartet"},
         TBrokenSource{"NumberAnswerWithoutBracket", "fragen/klasse_b.txt", "Zahl: Höchstens (Lsg: 80) km/h", "Zahl: Höchstens (Lsg: 80 km/h", "nach der Lösung fehlt"},
         TBrokenSource{"TooFewErrorPoints", "fragen/allgemein.txt", "Punkte: 5", "Punkte: 1", "ganze Zahl von 2 bis 5"},

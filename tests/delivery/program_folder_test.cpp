@@ -124,7 +124,7 @@ protected:
 TEST_F(QuestionCatalogue, CarriesTheQuestionSchemaAndDistinctIds)
 {
     ExpectSchema(*table, DefineFragenTable);
-    ASSERT_GE(questions.size(), 200);
+    ASSERT_GE(questions.size(), 500);
     QSet<int> ids;
     for (const auto &q : questions)
         ids.insert(q.value(QStringLiteral("ID")).toInt());
@@ -134,25 +134,77 @@ TEST_F(QuestionCatalogue, CarriesTheQuestionSchemaAndDistinctIds)
 
 TEST_F(QuestionCatalogue, EveryClassHasGeneralAndItsOwnQuestions)
 {
-    int general = 0;
+    int general = 0, forAll = 0;
     QMap<QString, int> own;
     for (const auto &q : questions) {
+        const int id = q.value(QStringLiteral("ID")).toInt();
         bool any = false;
         for (const QString &code : ClassCodes())
             any = any || InClass(q, code);
-        EXPECT_TRUE(any) << "question " << q.value(QStringLiteral("ID")).toInt() << " belongs to no class";
+        EXPECT_TRUE(any) << "question " << id << " belongs to no class";
+        const bool basic = !q.value(QStringLiteral("Zusatzstoff")).toBool();
+        // A question for every class is basic material; basic material names no class of its own.
         if (IsGeneral(q)) {
+            EXPECT_TRUE(basic) << "question " << id;
+        }
+        if (basic) {
             ++general;
-            EXPECT_FALSE(q.value(QStringLiteral("Zusatzstoff")).toBool());
+            forAll += IsGeneral(q) ? 1 : 0;
+            EXPECT_TRUE(q.value(QStringLiteral("Klasse")).toString().isEmpty()) << "question " << id;
             continue;
         }
-        EXPECT_TRUE(q.value(QStringLiteral("Zusatzstoff")).toBool());
+        EXPECT_TRUE(InClass(q, q.value(QStringLiteral("Klasse")).toString())) << "question " << id;
         for (const QString &code : ClassCodes())
             own[code] += InClass(q, code) ? 1 : 0;
     }
-    EXPECT_GE(general, 100);
+    EXPECT_GE(general, 240);
+    EXPECT_GE(forAll, 200);
     for (const QString &code : ClassCodes())
-        EXPECT_GE(own.value(code), 8) << code.toStdString();
+        EXPECT_GE(own.value(code), 20) << code.toStdString();
+}
+
+// Whatever a question asks or offers as an answer, in one text.
+QString AllTextOf(const QMap<QString, QVariant> &q)
+{
+    QStringList parts;
+    for (const char *field : {"Frage", "Antwort1", "Antwort2", "Antwort3", "Info"})
+        parts << q.value(QLatin1String(field)).toString();
+    return parts.join(QLatin1Char(' '));
+}
+
+TEST_F(QuestionCatalogue, QuestionsFitTheVehiclesOfTheirClasses)
+{
+    // Mofas, mopeds, light quadricycles and tractors may not use the Autobahn: their pools hold no
+    // situation on it, only the question whether they may go there at all.
+    const QStringList slow = {QStringLiteral("L"), QStringLiteral("T"), QStringLiteral("M"), QStringLiteral("MO"),
+                              QStringLiteral("S")};
+    const QRegularExpression mayGo(QStringLiteral("darf|dürf"), QRegularExpression::CaseInsensitiveOption);
+    // Riders of two-wheelers carry no child seats.
+    const QStringList twoWheels = {QStringLiteral("A"), QStringLiteral("A1"), QStringLiteral("M"), QStringLiteral("MO")};
+    const QRegularExpression childSeat(QStringLiteral("Kinderrückhalteeinrichtung|Kindersitz"));
+    int autobahnSituations = 0;
+    for (const auto &q : questions) {
+        const int id = q.value(QStringLiteral("ID")).toInt();
+        const QString text = q.value(QStringLiteral("Frage")).toString();
+        const bool autobahnSituation = text.contains(QLatin1String("Autobahn")) && !mayGo.match(text).hasMatch();
+        autobahnSituations += autobahnSituation ? 1 : 0;
+        for (const QString &code : slow)
+            EXPECT_FALSE(autobahnSituation && InClass(q, code)) << "question " << id << " in class " << code.toStdString();
+        for (const QString &code : twoWheels)
+            EXPECT_FALSE(childSeat.match(AllTextOf(q)).hasMatch() && InClass(q, code))
+                << "question " << id << " in class " << code.toStdString();
+    }
+    EXPECT_GE(autobahnSituations, 6);
+}
+
+TEST_F(QuestionCatalogue, PriorityQuestionsCountFiveErrorPoints)
+{
+    for (const auto &q : questions) {
+        const QString text = q.value(QStringLiteral("Frage")).toString();
+        if (text.contains(QLatin1String("Vorfahrt")) || text.contains(QLatin1String("Vorrang vor"))) {
+            EXPECT_EQ(q.value(QStringLiteral("Fehlerpunkte")).toInt(), 5) << text.toStdString();
+        }
+    }
 }
 
 TEST_F(QuestionCatalogue, ErrorPointsTextsAndInfoFitTheScreens)
@@ -225,10 +277,11 @@ TEST_F(QuestionCatalogue, NumberQuestionsCutTheSameForScreenAndScoring)
         EXPECT_FALSE(before.trimmed().isEmpty()) << "question " << id;
         EXPECT_LE(before.size(), 30) << "question " << id << " (one line before the entry field)";
         EXPECT_LE(after.size(), 30) << "question " << id;
+        EXPECT_FALSE(after.trimmed().isEmpty()) << "question " << id << ": the unit follows the entry field";
         EXPECT_LT(q.value(QStringLiteral("Antwort2")).toString().size(), 2);
         EXPECT_LT(q.value(QStringLiteral("Antwort3")).toString().size(), 2);
     }
-    EXPECT_GE(numberQuestions, 15);
+    EXPECT_GE(numberQuestions, 60);
 }
 
 TEST_F(QuestionCatalogue, PicturesAreJpegsInTheQuestionPictureFolder)
@@ -252,7 +305,8 @@ TEST_F(QuestionCatalogue, PicturesAreJpegsInTheQuestionPictureFolder)
             ADD_FAILURE() << name.toStdString() << ": " << error.what();
         }
     }
-    EXPECT_GE(withPicture, 40);
+    EXPECT_GE(withPicture, 80);
+    EXPECT_GE(checked.size(), 60) << "different pictures";
     EXPECT_EQ(QDir(InProgram(QStringLiteral("mdl/img"))).entryList(QDir::Files).size(), checked.size())
         << "every picture in mdl/img/ belongs to a question";
 }
@@ -269,6 +323,7 @@ TEST(Questionnaires, EveryLineNamesAQuestionOfItsClass)
     auto table = LoadTable(QStringLiteral("frageboegen.dat"));
     ExpectSchema(*table, DefineFrageboegenTable);
     QMap<QString, QList<int>> numbersByClass;
+    QSet<int> used;
     for (const auto &f : Records(*table)) {
         const QString code = f.value(QStringLiteral("Klasse")).toString();
         const int number = f.value(QStringLiteral("Nummer")).toInt();
@@ -278,7 +333,9 @@ TEST(Questionnaires, EveryLineNamesAQuestionOfItsClass)
         const QString list = f.value(QStringLiteral("Fragen")).toString();
         const QList<int> ids = QuestionIdsOfList(list);
         EXPECT_EQ(ids.size(), list.split(QStringLiteral("\r\n")).size()) << what << ": every line a question ID";
-        EXPECT_EQ(ids.size(), code == u"MO" ? 20 : 30) << what;
+        const int size = code == u"MO" ? 20 : 30;
+        EXPECT_EQ(ids.size(), size) << what;
+        used.unite(QSet<int>(ids.begin(), ids.end()));
         EXPECT_EQ(QSet<int>(ids.begin(), ids.end()).size(), ids.size()) << what << ": no question twice";
         int general = 0, own = 0;
         for (int id : ids) {
@@ -289,18 +346,21 @@ TEST(Questionnaires, EveryLineNamesAQuestionOfItsClass)
             general += isGeneral ? 1 : 0;
             own += isGeneral ? 0 : 1;
         }
-        EXPECT_GT(general, 0) << what;
-        EXPECT_GT(own, 0) << what;
+        // The exam's mix: a third of the questions belongs to the class, the rest is basic material.
+        EXPECT_EQ(own, size / 3) << what;
+        EXPECT_EQ(general, size - size / 3) << what;
         EXPECT_EQ(f.value(QStringLiteral("Fehlerlos")).toInt() + f.value(QStringLiteral("Bestanden")).toInt() +
                       f.value(QStringLiteral("Durchgefallen")).toInt(),
                   0);
     }
     for (const QString &code : ClassCodes()) {
         const QList<int> numbers = numbersByClass.value(code);
-        EXPECT_GE(numbers.size(), code == u"B" ? 6 : 3) << code.toStdString();
+        EXPECT_GE(numbers.size(), code == u"B" ? 10 : 4) << code.toStdString();
         for (qsizetype i = 0; i < numbers.size(); ++i)
             EXPECT_EQ(numbers[i], i + 1) << code.toStdString() << ": numbered 1 ... k in table order";
     }
+    for (int id : questionById.keys())
+        EXPECT_TRUE(used.contains(id)) << "question " << id << " stands in no questionnaire";
 }
 
 // --- installation settings, sounds and music ---------------------------------------------------
