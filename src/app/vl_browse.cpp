@@ -272,11 +272,9 @@ void TBrowseForm::StartUpTimerTimer()
 
     data.LoadTables(m_folders.db);
 
-    if (m_setup.importSetArchive) {
-        const QStringList archives = ListFiles(m_folders.sets, m_setup.events);
-        for (const QString &archive : archives)
-            m_setup.importSetArchive(archive);
-    }
+    // An archive that fails changes nothing and stays in sets/; the start-up goes on, and one
+    // message at its end names every archive that failed, with its reason.
+    const QStringList archiveReport = data.ImportArchiveFolder(m_folders.sets);
 
     m_storage.exeName = m_setup.programFilePath;
 
@@ -303,6 +301,15 @@ void TBrowseForm::StartUpTimerTimer()
     show();
     raise();
     activateWindow();
+
+    if (!archiveReport.isEmpty())
+        m_setup.dialogs->showMessage(ArchiveImportMessage(archiveReport));
+}
+
+QString TBrowseForm::ArchiveImportMessage(const QStringList &report)
+{
+    return QStringLiteral("Beim Import der Set-Archive aus dem Ordner \"sets\" gab es Probleme:\n\n") +
+           report.join(u'\n');
 }
 
 void TBrowseForm::Shutdown()

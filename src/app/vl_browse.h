@@ -42,8 +42,6 @@ struct TBrowseFormSetup
     std::function<void()> beep;                                  // the system's default beep
     std::function<void(const QString &message)> reportError;    // the application's error box
     std::function<void()> endMessageLoop;                       // ends the application's event loop
-    // Imports one set archive found in sets/ at start-up; none: the archives stay where they are.
-    std::function<void(const QString &archivePath)> importSetArchive;
     // Registers screens besides (or instead of) the standard ones.
     std::function<void(TScreenRegistry &registry)> registerScreens;
     // The pause between the creation step and the start-up step, and the time a retired screen
@@ -80,6 +78,8 @@ public:
     void Shutdown();
     // The question after a shutdown that could not save everything.
     static QString UnsavedQuestion(const QStringList &failures);
+    // The one message after the start-up about the archives of sets/ that failed or lost pictures.
+    static QString ArchiveImportMessage(const QStringList &report);
 
     // --- screens ---
     TModelFrame *CurrentScreen() const;

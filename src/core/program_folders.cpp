@@ -17,5 +17,6 @@ TProgramFolders TProgramFolders::Below(const QString &programFolder)
     folders.sounds = below(programFolder, "sounds");
     folders.mp3 = below(programFolder, "mp3");
     folders.sets = below(programFolder, "sets");
+    folders.imported = below(programFolder, "imported");
     return folders;
 }

@@ -10,7 +10,8 @@
 
 TMainDataModule::TMainDataModule(TStoredUserValues &storedValues, const TModulePorts &ports,
                                  QString programFolder, QObject *parent)
-    : QObject(parent), m_storedValues(storedValues), m_ports(ports), m_programFolder(std::move(programFolder))
+    : QObject(parent), m_storedValues(storedValues), m_ports(ports), m_programFolder(std::move(programFolder)),
+      m_folders(TProgramFolders::Below(m_programFolder))
 {
     if (m_ports.audio) {
         m_musicEngine = std::make_unique<TMusicEngine>(*m_ports.audio, *m_ports.random, m_ports.events);

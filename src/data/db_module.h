@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/program_folders.h"
 #include "data/record_table.h"
 
 #include <QHash>
@@ -141,6 +142,53 @@ public:
     void EvaluateTest();
 
     // --- picture sets: rules and archives (src/pictures/) ---
+    // Picture files live in db/sets/ under the names their records' "Bild" give. After every
+    // operation that changes that folder, sets.dat and bilder.dat are saved, so files and tables
+    // agree even after a crash.
+
+    // Price of the current set: Int6 ... Int10 by its rating (below 1 counts as 1, above 5 as 5).
+    qint64 SetPrice();
+    // Price of the current picture: the nearest whole number to (place / 10 + 1) x base, halves to
+    // the even neighbour, base Int1 ... Int5 by its rating (clamped as for sets), places below 1
+    // counting as 1; never below 0.
+    qint64 PicturePrice();
+    // Unlocks the current set when the account holds at least its price; false: refused, nothing
+    // changed (also on an empty view). A junk account text fails with "'%s' ist kein gültiger
+    // Integerwert" before anything changes.
+    bool BuySet();
+    // Unlocks the current picture when the account holds at least its price, and the set with it
+    // when every picture BilderTable shows is then unlocked. The picture stays current.
+    bool BuyPicture();
+    // Copies one regular file into db/sets/ under the lowest free number and appends it as a new
+    // picture of the current set, at the place after the last picture BilderTable shows. A source
+    // that cannot be copied fails with the file error and adds nothing.
+    void AddPicture(const QString &sourcePath);
+    // Deletes the picture with this ID and its file; a missing file is reported, the record goes.
+    void DeletePicture(int id);
+    // Deletes the set with this ID and every picture of it, with their files, whatever the view.
+    void DeleteSet(int id);
+    // Removes sets without a name, pictures without their file and pictures without their set,
+    // one message each; true when nothing had to be removed.
+    bool CheckIntegrity();
+    // The full path of a picture file for a record's "Bild"; empty unless "Bild" is a plain file
+    // name (not empty, no folder part, not "." or "..").
+    QString SetPicturePath(const QString &bild) const;
+    // Saves sets.dat and bilder.dat with all their records into db/.
+    void SaveSetTables();
+
+    // Writes the current set with its pictures as a set archive. The archive is built beside the
+    // target and replaces it only when complete. No current set: the message "Export nicht
+    // korrekt!", nothing written, false.
+    bool ExportSetArchive(const QString &path);
+    // Checks the whole archive, then adds its set (locked, new IDs and file names) as the current
+    // set of SetsTable, whose filter text is cleared. An archive that fails a check changes no
+    // table and fails with the reason. Returns one text per picture that was skipped (not a JPEG
+    // picture, no member of that name).
+    QStringList ImportSetArchive(const QString &path);
+    // Imports every file below the folder as a set archive: the set becomes not editable, a copy is
+    // written into imported/ under a free name, then the file is deleted. An archive that fails
+    // changes nothing and stays. Returns one text per archive that failed or lost pictures.
+    QStringList ImportArchiveFolder(const QString &folder);
 
     // --- music (src/sound/) ---
     // The music engine, created with the module with shuffle on (nullptr without an audio back end).
@@ -149,13 +197,21 @@ public:
     const TModulePorts &Ports() const { return m_ports; }
     IRandomGenerator &Random() const;
     const QString &ProgramFolder() const { return m_programFolder; }
+    const TProgramFolders &Folders() const { return m_folders; }
     TStoredUserValues &StoredValues() const { return m_storedValues; }
     QTimer &ModuleTimer() { return m_moduleTimer; }
 
 private:
+    void AddPictureFile(const QString &sourcePath, const QString &pictureName, int setId, bool setHasGirlName);
+    bool DeletePictureUnsaved(int id);
+    void RemoveSetWithPictures(int setId);
+    QString FreePictureName() const;
+    void ShowMessage(const QString &text) const;
+
     TStoredUserValues &m_storedValues;
     TModulePorts m_ports;
     QString m_programFolder;
+    TProgramFolders m_folders;
     QHash<QString, QString> m_cueLists;
     QTimer m_moduleTimer;
     std::unique_ptr<TMusicEngine> m_musicEngine;

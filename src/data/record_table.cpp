@@ -348,6 +348,11 @@ void TRecordTable::Delete()
 
 void TRecordTable::SaveToFile(const QString &path) const { TTableFile::SaveToFile(*this, path); }
 
+void TRecordTable::SaveAllToFile(const QString &path) const
+{
+    TTableFile::SaveToFile(*this, path, {}, TTableFile::Records::All);
+}
+
 void TRecordTable::LoadFromFile(const QString &path) { TTableFile::LoadFromFile(*this, path); }
 
 // ---------------------------------------------------------------- notification
@@ -422,6 +427,17 @@ QVariant TRecordTable::VisibleValue(int row, int fieldIndex) const
         return {};
     const TValue &value = Order()[size_t(visible[size_t(row)])]->values[size_t(fieldIndex)];
     return ValueToVariant(m_fields[size_t(fieldIndex)].type, value);
+}
+
+QVariantList TRecordTable::AllValues(int fieldIndex) const
+{
+    QVariantList values;
+    if (fieldIndex < 0 || fieldIndex >= FieldCount())
+        return values;
+    values.reserve(qsizetype(m_rows.size()));
+    for (const TRecord *record : m_rows)
+        values << ValueToVariant(m_fields[size_t(fieldIndex)].type, record->values[size_t(fieldIndex)]);
+    return values;
 }
 
 QVariant TRecordTable::ValueToVariant(TFieldType type, const TValue &value)

@@ -152,6 +152,8 @@ public:
 
     // --- files ---
     void SaveToFile(const QString &path) const;
+    // As SaveToFile, but with every record whatever the filter; the cursor does not move.
+    void SaveAllToFile(const QString &path) const;
     void LoadFromFile(const QString &path);
 
     // --- change notification ---
@@ -162,6 +164,8 @@ public:
     // Value of a field of the visible record at 0-based position `row` in the current order.
     QVariant VisibleValue(int row, int fieldIndex) const;
     int CurrentRecordNumber() const; // the current record's number, -1 when there is none
+    // The field's value in every stored record, whatever the filter, in row order.
+    QVariantList AllValues(int fieldIndex) const;
     int AutoIncCounter() const { return m_autoIncCounter; }
     static QVariant ValueToVariant(TFieldType type, const TValue &value);
 

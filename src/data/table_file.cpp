@@ -274,7 +274,7 @@ private:
 
 } // namespace
 
-void TTableFile::Save(const TRecordTable &table, QIODevice &device)
+void TTableFile::Save(const TRecordTable &table, QIODevice &device, Records records)
 {
     TTableFileAccess::CheckActive(table);
     TTableStreamWriter out(device);
@@ -309,11 +309,12 @@ void TTableFile::Save(const TRecordTable &table, QIODevice &device)
     }
     out.WriteByte(TableTag::End);
 
-    // The stored records in the current order, only those the filter lets through. Older record
-    // versions a file carried are not written: the file gets each record's current values.
+    // The stored records in the current order, unless told otherwise only those the filter lets
+    // through. Older record versions a file carried are not written: the file gets each record's
+    // current values.
     out.WriteByte(TableTag::List);
     for (const TRecord *record : TTableFileAccess::Order(table)) {
-        if (!TTableFileAccess::IsVisible(table, *record))
+        if (records == Records::Visible && !TTableFileAccess::IsVisible(table, *record))
             continue;
         out.WriteByte(TableTag::List);
         out.WriteInteger(record->updateStatus);
@@ -330,7 +331,8 @@ int TTableFile::Load(TRecordTable &table, QIODevice &device)
     return reader.Read();
 }
 
-void TTableFile::SaveToFile(const TRecordTable &table, const QString &path, const DeviceWrapper &wrap)
+void TTableFile::SaveToFile(const TRecordTable &table, const QString &path, const DeviceWrapper &wrap,
+                            Records records)
 {
     TTableFileAccess::CheckActive(table);
     QSaveFile file(path);
@@ -343,7 +345,7 @@ void TTableFile::SaveToFile(const TRecordTable &table, const QString &path, cons
     std::unique_ptr<QIODevice> wrapper = wrap ? wrap(file) : nullptr;
     QIODevice &target = wrapper ? *wrapper : file;
     try {
-        Save(table, target);
+        Save(table, target, records);
     } catch (const TStreamWriteError &error) {
         // The reason is taken before the write is given up, which replaces it with its own.
         QString reason = target.errorString();

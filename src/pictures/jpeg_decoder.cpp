@@ -54,8 +54,9 @@ void cmykRowToBgr(const JSAMPLE *cmyk, uchar *bgr, JDIMENSION width, bool adobeI
 
 // Decodes into *bitmap; returns 0 or the decoder's message code. No object with a destructor lives in
 // this frame, so the jump back from jpegErrorExit skips nothing.
-int decodeInto(jpeg_decompress_struct *info, TJpegErrorManager *errors, const QByteArray &data, TBitmap *bitmap)
+int decodeInto(jpeg_decompress_struct *info, TJpegErrorManager *errors, const QByteArray &data, void *out)
 {
+    auto *bitmap = static_cast<TBitmap *>(out);
     if (setjmp(errors->jump) != 0)
         return errors->base.msg_code;
 
@@ -86,15 +87,30 @@ int decodeInto(jpeg_decompress_struct *info, TJpegErrorManager *errors, const QB
     return 0;
 }
 
+// Reads the header into *size; returns 0 or the decoder's message code (as decodeInto).
+int readHeaderInto(jpeg_decompress_struct *info, TJpegErrorManager *errors, const QByteArray &data, void *out)
+{
+    auto *size = static_cast<TJpegSize *>(out);
+    if (setjmp(errors->jump) != 0)
+        return errors->base.msg_code;
+    jpeg_mem_src(info, reinterpret_cast<const unsigned char *>(data.constData()), static_cast<unsigned long>(data.size()));
+    jpeg_read_header(info, TRUE);
+    if (qint64(info->image_width) * qint64(info->image_height) > kMaxBitmapPixels)
+        return JERR_IMAGE_TOO_BIG;
+    *size = TJpegSize{int(info->image_width), int(info->image_height)};
+    return 0;
+}
+
 struct TDecompressGuard
 {
     jpeg_decompress_struct *info;
     ~TDecompressGuard() { jpeg_destroy_decompress(info); }
 };
 
-} // namespace
-
-TBitmap DecodeJpeg(const QByteArray &data)
+// Runs a step of the decoder on a fresh decompressor whose fatal errors come back as message codes;
+// a code other than 0 becomes "JPEG-Fehler #<n>".
+using TDecoderStep = int (*)(jpeg_decompress_struct *, TJpegErrorManager *, const QByteArray &, void *);
+void runDecoder(TDecoderStep step, const QByteArray &data, void *out)
 {
     jpeg_decompress_struct info{};
     TJpegErrorManager errors{};
@@ -103,11 +119,17 @@ TBitmap DecodeJpeg(const QByteArray &data)
     errors.base.output_message = jpegOutputMessage;
     jpeg_create_decompress(&info);
     TDecompressGuard guard{&info};
-
-    TBitmap bitmap;
-    const int code = decodeInto(&info, &errors, data, &bitmap);
+    const int code = step(&info, &errors, data, out);
     if (code != 0)
         throw VelmoraError(QStringLiteral("JPEG-Fehler #%1").arg(code));
+}
+
+} // namespace
+
+TBitmap DecodeJpeg(const QByteArray &data)
+{
+    TBitmap bitmap;
+    runDecoder(decodeInto, data, &bitmap);
     return bitmap;
 }
 
@@ -118,4 +140,11 @@ TBitmap DecodeJpegFile(const QString &path)
         throw VelmoraError(QStringLiteral("Datei %1 kann nicht geöffnet werden. %2")
                                .arg(QDir::toNativeSeparators(path), file.errorString()));
     return DecodeJpeg(file.readAll());
+}
+
+TJpegSize ReadJpegHeader(const QByteArray &data)
+{
+    TJpegSize size;
+    runDecoder(readHeaderInto, data, &size);
+    return size;
 }

@@ -17,3 +17,13 @@ TBitmap DecodeJpeg(const QByteArray &data);
 // As DecodeJpeg() for a file; a file that cannot be opened raises
 // "Datei %s kann nicht geöffnet werden. %s" (path, system reason).
 TBitmap DecodeJpegFile(const QString &path);
+
+// Reads only the header of a JPEG picture, as far as the decoder needs it to start decoding, and
+// returns the picture's size. Raises "JPEG-Fehler #<n>" as DecodeJpeg() does when the header cannot be
+// read or the picture is too large to decode.
+struct TJpegSize
+{
+    int width = 0;
+    int height = 0;
+};
+TJpegSize ReadJpegHeader(const QByteArray &data);

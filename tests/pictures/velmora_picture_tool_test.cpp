@@ -4,26 +4,16 @@
 
 #include "picture_test_support.h"
 #include "support/fakes.h"
+#include "support/run_tool.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct TRun
+TToolRun runTool(const QStringList &arguments)
 {
-    int exitCode = -1;
-    QString out, err;
-};
-
-TRun runTool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(VELMORA_PICTURE_TOOL), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return ::runTool(QStringLiteral(VELMORA_PICTURE_TOOL), arguments);
 }
 
 } // namespace
@@ -45,7 +35,7 @@ TEST(VelmoraPictureTool, ResizeWritesWhatTheLibraryComputes)
     QTemporaryDir folder;
     const QString in = folder.filePath(QStringLiteral("in.jpg")), out = folder.filePath(QStringLiteral("out.bmp"));
     writeWholeFile(in, encodeTestJpeg(randomBitmap(120, 90, TPixelFormat::Bits24, 1), TJpegKind::Colour));
-    const TRun run = runTool({QStringLiteral("resize"), QStringLiteral("--mode"), QStringLiteral("1"), in, out,
+    const TToolRun run = runTool({QStringLiteral("resize"), QStringLiteral("--mode"), QStringLiteral("1"), in, out,
                               QStringLiteral("30"), QStringLiteral("20")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     TBitmap expected = DecodeJpeg(readWholeFile(in));
@@ -64,7 +54,7 @@ TEST(VelmoraPictureTool, BenchPrintsTheMedian)
     QTemporaryDir folder;
     const QString in = folder.filePath(QStringLiteral("in.bmp"));
     WriteBmpFile(randomBitmap(64, 48, TPixelFormat::Bits24, 2), in);
-    const TRun run = runTool({QStringLiteral("bench"), QStringLiteral("--runs"), QStringLiteral("3"), in,
+    const TToolRun run = runTool({QStringLiteral("bench"), QStringLiteral("--runs"), QStringLiteral("3"), in,
                               QStringLiteral("16"), QStringLiteral("12")});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.out.startsWith(QStringLiteral("median_ms="))) << run.out.toStdString();
@@ -75,7 +65,7 @@ TEST(VelmoraPictureTool, BadInputIsReported)
     QTemporaryDir folder;
     const QString text = folder.filePath(QStringLiteral("bild.jpg"));
     writeWholeFile(text, "kein Bild");
-    const TRun notJpeg = runTool({QStringLiteral("resize"), text, folder.filePath(QStringLiteral("o.bmp")),
+    const TToolRun notJpeg = runTool({QStringLiteral("resize"), text, folder.filePath(QStringLiteral("o.bmp")),
                                   QStringLiteral("5"), QStringLiteral("5")});
     EXPECT_EQ(notJpeg.exitCode, 1);
     EXPECT_TRUE(notJpeg.err.contains(QStringLiteral("JPEG-Fehler #53."))) << notJpeg.err.toStdString();

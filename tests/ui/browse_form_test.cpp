@@ -1,6 +1,8 @@
 #include "core/stored_user_values.h"
 #include "app/vl_goodbye.h"
+#include "data/table_fields.h"
 #include "data/table_schemas.h"
+#include "pictures/zip_archive.h"
 #include "ui/support/shell_fixture.h"
 #include "ui/support/skin_fixture.h"
 #include "sound/cue_player.h"
@@ -89,6 +91,45 @@ TEST_F(BrowseFormTest, TheSplashHidesTheFrameUntilTheStartUpStepAndTheStepRunsOn
     EXPECT_EQ(data->SetsTable.RecordCount(), 3);
     EXPECT_EQ(data->LinkKranzhof, QStringLiteral("http://partner.example/"));
     EXPECT_EQ(data->CueList(QStringLiteral("snd_pop")), QStringLiteral("pop.wav"));
+}
+
+TEST_F(BrowseFormTest, TheStartUpImportsSetArchivesAndNamesTheFailedOnesInOneMessageAtItsEnd)
+{
+    writeInstallation();
+    // A set archive without pictures: the two table files.
+    const QString work = programPath(QStringLiteral("work"));
+    QDir().mkpath(work);
+    TRecordTable sets;
+    DefineSetsTable(sets);
+    sets.Open();
+    sets.Append();
+    sets.FieldByName(fields::sets::Name).SetAsString(QStringLiteral("Mitgebracht"));
+    sets.FieldByName(fields::sets::Editierbar).SetAsBoolean(true);
+    sets.Post();
+    sets.SaveToFile(work + QStringLiteral("/sets.tmp"));
+    TRecordTable pictures;
+    DefineBilderTable(pictures);
+    pictures.Open();
+    pictures.SaveToFile(work + QStringLiteral("/bilder.tmp"));
+    QDir().mkpath(programPath(QStringLiteral("sets")));
+    TZipWriter archive(programPath(QStringLiteral("sets/a.set")));
+    archive.AddFile(QStringLiteral("bilder.tmp"), work + QStringLiteral("/bilder.tmp"), false);
+    archive.AddFile(QStringLiteral("sets.tmp"), work + QStringLiteral("/sets.tmp"), false);
+    archive.Commit();
+    writeWholeFile(programPath(QStringLiteral("sets/liesmich.set")), "kein Archiv");
+
+    start();
+    EXPECT_FALSE(browse->SplashShown());
+    EXPECT_EQ(data->CueList(QStringLiteral("snd_pop")), QStringLiteral("pop.wav")) << "the rest of the start-up ran";
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages.first().contains(QStringLiteral("liesmich.set: Datei ")));
+    EXPECT_FALSE(dialogs.messages.first().contains(QStringLiteral("a.set")));
+    EXPECT_EQ(entries(programPath(QStringLiteral("sets"))), QStringList{QStringLiteral("liesmich.set")});
+    EXPECT_EQ(entries(programPath(QStringLiteral("imported"))), QStringList{QStringLiteral("a.set")});
+    EXPECT_EQ(data->SetsTable.RecordCount(), 4);
+    ASSERT_TRUE(data->SetsTable.Locate(QString(fields::sets::Name), QStringLiteral("Mitgebracht")));
+    EXPECT_FALSE(data->SetsTable.FieldByName(fields::sets::Editierbar).AsBoolean());
+    EXPECT_TRUE(errors.isEmpty()) << errors.join(u'|').toStdString();
 }
 
 TEST_F(BrowseFormTest, StoredValuesAreRestoredAtTheFirstShowingAndSetTheClassInForce)
