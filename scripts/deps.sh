@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkgconf git
   qt6-base-dev qt6-base-private-dev libsdl2-mixer-dev libjpeg62-turbo-dev libzip-dev
+  libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  glib-networking
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick poppler-utils unzip fonts-dejavu-core
   sox libsox-fmt-all

@@ -19,8 +19,9 @@ public:
 
     virtual ~IAudioBackend() = default;
 
-    // Opens a file as the music track, releasing the previous one first. False when the file cannot be
-    // opened (then no track is open).
+    // Opens a file or a web address as the music track, releasing the previous one first. False when
+    // it cannot be opened (then no track is open). A web address opens at once and connects in the
+    // background: whether it can be played shows later, in musicFailed().
     virtual bool openMusic(const QString &path) = 0;
     virtual void releaseMusic() = 0;
     // Plays the open track once from its start.
@@ -28,6 +29,9 @@ public:
     virtual void stopMusic() = 0;
     // True while the open track is sounding; false once it has finished, was stopped or none is open.
     virtual bool musicPlaying() const = 0;
+    // True when the open track stopped without ever sounding: a web stream that could not be reached
+    // or decoded. Such a track counts as one that could not be opened.
+    virtual bool musicFailed() const = 0;
     // Position and length of the open track in ms, empty where the back end cannot tell.
     virtual std::optional<qint64> musicPositionMs() const = 0;
     virtual std::optional<qint64> musicLengthMs() const = 0;

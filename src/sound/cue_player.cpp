@@ -3,6 +3,7 @@
 #include "core/ports.h"
 #include "core/random_generator.h"
 #include "sound/audio_backend.h"
+#include "sound/sound_files.h"
 
 #include <QFileInfo>
 
@@ -33,7 +34,7 @@ void TCuePlayer::PlayCue(const QString &list)
         return;
     const QStringList names = SplitCueList(list);
     m_random.reseed();
-    const QString path = soundPath(names.at(m_random.draw(static_cast<int>(names.size()))));
+    const QString path = FindSoundFile(soundPath(names.at(m_random.draw(static_cast<int>(names.size())))));
     if (!QFileInfo(path).isFile())
         return;
     PlayFile(path);
@@ -42,7 +43,7 @@ void TCuePlayer::PlayCue(const QString &list)
 void TCuePlayer::PlaySoundSync(const QString &filePath)
 {
     m_synchronous = true;
-    PlayFile(filePath);
+    PlayFile(FindSoundFile(filePath));
     m_synchronous = false;
 }
 

@@ -27,10 +27,13 @@ public:
     static QStringList SplitCueList(const QString &list);
 
     // Plays one name of the list, drawn at random after re-seeding the generator, if that file exists
-    // in the sounds folder; otherwise nothing sounds. An empty list does nothing.
+    // in the sounds folder (whatever the case of its name); otherwise nothing sounds. An empty list
+    // does nothing.
     void PlayCue(const QString &list);
-    // Plays the file at this full path to its end (no list, no draw, no check that it exists: a
-    // file it cannot open beeps), then switches the player back to playing without waiting.
+    // Plays the file at this full path (found whatever the case of its name) to its end, but no
+    // longer than the back end allows (its length plus a little), with no list, no draw and no check
+    // that it exists (a file it cannot open beeps); then switches the player back to playing without
+    // waiting.
     void PlaySoundSync(const QString &filePath);
     // Plays a sound file by its full path in the current mode.
     void PlayFile(const QString &path);

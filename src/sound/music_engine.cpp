@@ -4,6 +4,7 @@
 #include "core/ports.h"
 #include "core/random_generator.h"
 #include "sound/audio_backend.h"
+#include "sound/sound_files.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -120,8 +121,7 @@ TMusicEngine::TMusicEngine(IAudioBackend &backend, IRandomGenerator &random, IEv
 
 bool TMusicEngine::IsWebAddress(const QString &entry)
 {
-    return entry.startsWith(QLatin1String("HTTP://"), Qt::CaseInsensitive) ||
-           entry.startsWith(QLatin1String("FTP://"), Qt::CaseInsensitive);
+    return ::IsWebAddress(entry);
 }
 
 bool TMusicEngine::IsPlayableFile(const QString &path)
@@ -169,38 +169,78 @@ void TMusicEngine::AddEntry(const QString &path)
 void TMusicEngine::ClearPlaylist()
 {
     m_playlist.clear();
+    m_tried.clear();
 }
 
 void TMusicEngine::NextTrack()
 {
+    m_tried.clear();
+    continueRound();
+}
+
+void TMusicEngine::continueRound()
+{
     const int n = static_cast<int>(m_playlist.size());
     if (n == 0)
         return;
-    if (!m_shuffle) {
-        m_current = m_hasCurrent ? m_current + 1 : 0;
-        if (m_current >= n)
-            m_current = 0;
-    } else if (n == 1) {
-        m_current = 0;
-    } else if (m_hasCurrent && m_current < n) {
-        // Uniform over the n - 1 other entries.
-        const int pick = m_random.draw(n - 1);
-        m_current = pick >= m_current ? pick + 1 : pick;
-    } else {
-        m_current = m_random.draw(n);
+    const bool first = m_tried.empty();
+    if (static_cast<int>(m_tried.size()) != n)
+        m_tried.assign(static_cast<size_t>(n), false);
+    for (int candidate = first ? chooseNext() : chooseUntried(); candidate >= 0; candidate = chooseUntried()) {
+        m_current = candidate;
+        m_hasCurrent = true;
+        m_tried[static_cast<size_t>(candidate)] = true;
+        if (PlayTrack(m_playlist.at(candidate)))
+            return;
     }
-    m_hasCurrent = true;
-    PlayTrack(m_playlist.at(m_current));
+    // Nothing of the playlist plays: silence, without trying again until asked to.
+    StopTrack();
 }
 
-void TMusicEngine::PlayTrack(const QString &entry)
+int TMusicEngine::chooseNext()
+{
+    const int n = static_cast<int>(m_playlist.size());
+    if (!m_shuffle) {
+        const int next = m_hasCurrent ? m_current + 1 : 0;
+        return next >= n ? 0 : next;
+    }
+    if (n == 1)
+        return 0;
+    if (m_hasCurrent && m_current < n) {
+        // Uniform over the n - 1 other entries.
+        const int pick = m_random.draw(n - 1);
+        return pick >= m_current ? pick + 1 : pick;
+    }
+    return m_random.draw(n);
+}
+
+int TMusicEngine::chooseUntried()
+{
+    std::vector<int> untried;
+    const int n = static_cast<int>(m_tried.size());
+    // In order: the entries after the current one first, then from the top.
+    for (int step = 1; step <= n; ++step) {
+        const int index = (m_current + step) % n;
+        if (!m_tried[static_cast<size_t>(index)])
+            untried.push_back(index);
+    }
+    if (untried.empty())
+        return -1;
+    if (!m_shuffle || untried.size() == 1)
+        return untried.front();
+    std::sort(untried.begin(), untried.end());
+    return untried[static_cast<size_t>(m_random.draw(static_cast<int>(untried.size())))];
+}
+
+bool TMusicEngine::PlayTrack(const QString &entry)
 {
     m_source = entry;
-    if (!m_backend.openMusic(entry))
-        return;
+    if (!m_backend.openMusic(IsWebAddress(entry) ? entry : FindSoundFile(entry)))
+        return false;
     m_backend.playMusic();
     m_status = TMusicStatus::Playing;
     m_checkTimer.start();
+    return true;
 }
 
 void TMusicEngine::StopTrack()
@@ -217,14 +257,20 @@ void TMusicEngine::CheckEndOfTrack()
     bool ended = !m_backend.musicPlaying();
     // A web stream has no end to come near; it ends only when it stops sounding.
     const QString source = m_source.toUpper();
-    if (!ended && !source.contains(QLatin1String("HTTP://")) && !source.contains(QLatin1String("FTP://"))) {
+    const bool stream = source.contains(QLatin1String("HTTP://")) || source.contains(QLatin1String("HTTPS://")) ||
+                        source.contains(QLatin1String("FTP://"));
+    if (!ended && !stream) {
         const std::optional<qint64> position = m_backend.musicPositionMs();
         const std::optional<qint64> length = m_backend.musicLengthMs();
         ended = position && length && *position >= *length - kEndMarginMs;
     }
     if (ended) {
+        const bool neverSounded = m_backend.musicFailed();
         StopTrack();
         m_status = TMusicStatus::Ended;
+        // A stream that could not be reached is an entry that could not be opened: the round goes on.
+        if (neverSounded)
+            continueRound();
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <vector>
 
 class IAudioBackend;
 class IEventPort;
@@ -52,11 +53,14 @@ public:
     bool Continue() const { return m_continue; }
 
     // Chooses the next entry and plays it. In shuffle mode every entry is equally likely, except the
-    // one just chosen, which never comes twice in a row (a playlist of one repeats it).
+    // one just chosen, which never comes twice in a row (a playlist of one repeats it). An entry that
+    // cannot be played starts a round: the other entries are tried, each once, until one plays (a web
+    // stream that fails while connecting continues the round). When none plays the music stops
+    // (status stopped) until the next NextTrack.
     void NextTrack();
-    // Opens the entry and plays it from its start. When it cannot be opened nothing more happens: the
-    // status stays as it was.
-    void PlayTrack(const QString &entry);
+    // Opens the entry (a file found whatever the case of its name) and plays it from its start. When
+    // it cannot be opened nothing more happens: the status stays as it was. True when it opened.
+    bool PlayTrack(const QString &entry);
     void StopTrack();
     // One tick of the end-of-track check; runs by itself from a timer while a track plays.
     void CheckEndOfTrack();
@@ -71,12 +75,20 @@ public:
     void SetVolume(int volume);
 
 private:
+    // Plays the first entry of the round that opens; stops when every entry has been tried.
+    void continueRound();
+    // The next entry by the shuffle rule, or in order; -1 for an empty playlist.
+    int chooseNext();
+    // One of the entries not tried in this round (at random in shuffle mode), or -1.
+    int chooseUntried();
+
     IAudioBackend &m_backend;
     IRandomGenerator &m_random;
     IEventPort *m_events;
     QStringList m_playlist;
     int m_current = 0;
     bool m_hasCurrent = false; // whether m_current names the entry chosen last
+    std::vector<bool> m_tried; // the entries tried since the last NextTrack; empty: none yet
     bool m_shuffle = false;
     bool m_continue = false;
     TMusicStatus m_status = TMusicStatus::Stopped;

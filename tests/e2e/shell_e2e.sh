@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end: the real program on a temporary copy of the program folder, under Xvfb, with a private
 # config folder. Checks the main window, the skinned frame and the welcome picture on a screenshot,
-# the home button, and the quit question answered "Ja" (exit status 0, fresh table files in db/).
+# the home button, the music heard from the start (through SDL's disk audio driver, which writes what
+# it plays to a file), and the quit question answered "Ja" (exit status 0, fresh table files in db/).
 # Usage: shell_e2e.sh <program folder> [folder to keep the screenshots in]
 set -euo pipefail
 
@@ -61,6 +62,8 @@ echo "screenshot shows the frame and the welcome picture"
 xdotool mousemove $((X + 21 + 785)) $((Y + 173 + 398))
 sleep 1.2
 import -window root "$shots/hint.png"
+# What has sounded so far, before the first click: the music of the start-up step only.
+cp "$WORK/audio.raw" "$WORK/audio-before-clicks.raw"
 
 # Home on the welcome screen: a new welcome screen, the old one goes a second later.
 xdotool mousemove $((X + 165)) $((Y + 142)) click 1
@@ -96,7 +99,8 @@ INNER
 if [ -n "${ASAN_OPTIONS:-}" ]; then
   export ASAN_OPTIONS="${ASAN_OPTIONS//strict_string_checks=1/strict_string_checks=0}"
 fi
-export WORK="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy
+export WORK="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw"
 unset QT_QPA_PLATFORM
 if ! xvfb-run -a -s '-screen 0 1280x1024x24' bash "$work/inner.sh"; then
   echo "--- program output ---"; cat "$work/program.log" || true
@@ -113,6 +117,12 @@ done
 echo "the six table files in db/ were written at the end"
 [ -z "$(ls -A "$work/velmora/temp")" ] || { echo "FAIL: temp/ not empty"; exit 1; }
 ls "$XDG_CONFIG_HOME"/velmora.ini > /dev/null || { echo "FAIL: stored values not written"; exit 1; }
+
+# The music: what sounded before the first click (splash, start-up step, welcome screen) is not silence.
+peak="$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/audio-before-clicks.raw" -n stat 2>&1 |
+  awk '/^Maximum amplitude/ { print $3 }')"
+awk -v p="${peak:-0}" 'BEGIN { exit !(p > 0.05) }' || { echo "FAIL: no music at start (peak ${peak:-none})"; exit 1; }
+echo "music at start (peak amplitude $peak)"
 
 if [ -n "$shots_keep" ]; then
   mkdir -p "$shots_keep"

@@ -2,8 +2,10 @@
 
 #include "core/random_generator.h"
 #include "sound/fake_audio_backend.h"
+#include "sound/sound_files.h"
 #include "support/fakes.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -136,6 +138,35 @@ TEST_F(CuePlayerTest, FileThePlayerCannotOpenBeepsButNoDeviceStaysSilent)
     player.PlayCue(QStringLiteral("b.wav"));
     player.PlaySoundSync(sound(QStringLiteral("nothing.wav")));
     EXPECT_EQ(beeps.events.size(), 1);
+}
+
+TEST_F(CuePlayerTest, SoundsAreFoundWhateverTheCaseOfTheirNames)
+{
+    writeWholeFile(sound(QStringLiteral("klick1.wav")), "RIFF");
+    random.push(0);
+    player.PlayCue(QStringLiteral("Klick1.wav"));
+    player.PlaySoundSync(sound(QStringLiteral("KLICK1.WAV")));
+
+    EXPECT_EQ(backend.cues, (QStringList{sound(QStringLiteral("klick1.wav")),
+                                         sound(QStringLiteral("klick1.wav")) + QStringLiteral(" (waited)")}));
+    EXPECT_TRUE(beeps.events.isEmpty());
+}
+
+TEST(FindSoundFile, ExactNameFirstThenAnyCaseAlongTheWholePath)
+{
+    QTemporaryDir folder;
+    const QString root = folder.path();
+    writeWholeFile(root + QStringLiteral("/Klaenge/pop.wav"), "RIFF");
+    writeWholeFile(root + QStringLiteral("/Klaenge/POP.wav"), "RIFF");
+
+    EXPECT_EQ(FindSoundFile(root + QStringLiteral("/Klaenge/POP.wav")), root + QStringLiteral("/Klaenge/POP.wav"));
+    EXPECT_EQ(FindSoundFile(root + QStringLiteral("/klaenge/pop.wav")), root + QStringLiteral("/Klaenge/pop.wav"));
+    writeWholeFile(root + QStringLiteral("/Klaenge/weiter.wav"), "RIFF");
+    EXPECT_EQ(QFileInfo(FindSoundFile(root + QStringLiteral("/KLAENGE/../klaenge/Weiter.WAV"))).canonicalFilePath(),
+              QFileInfo(root + QStringLiteral("/Klaenge/weiter.wav")).canonicalFilePath());
+    const QString missing = root + QStringLiteral("/klaenge/none.wav");
+    EXPECT_EQ(FindSoundFile(missing), missing);
+    EXPECT_EQ(FindSoundFile(QString()), QString());
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 #include <QStringList>
 
 // An audio back end that records what it is asked and lets a test move the track's position, end a
-// track, refuse files and take the device away. Files open when they exist (or are listed in
+// track, refuse files, let a stream fail and take the device away. Files open when they exist (or are listed in
 // `openable`) and are not listed in `unopenable`.
 class FakeAudioBackend final : public IAudioBackend
 {
@@ -22,6 +22,7 @@ public:
             return false;
         track = path;
         position = 0;
+        failed = false;
         return true;
     }
     void releaseMusic() override
@@ -43,6 +44,7 @@ public:
         playing = false;
     }
     bool musicPlaying() const override { return playing && !track.isEmpty(); }
+    bool musicFailed() const override { return failed && !track.isEmpty(); }
     std::optional<qint64> musicPositionMs() const override
     {
         if (!reportsPosition || track.isEmpty())
@@ -81,6 +83,7 @@ public:
     // State and records.
     QString track;
     bool playing = false;
+    bool failed = false; // the open track stopped without sounding (a stream that could not connect)
     qint64 position = 0;
     int currentVolume = 100;
     QStringList events, cues, failedCues;

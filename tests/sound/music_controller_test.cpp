@@ -102,7 +102,7 @@ TEST_F(MusicControllerTest, PauseAndResumeDoNothingWhileTheMusicIsSwitchedOff)
     EXPECT_EQ(backend.played().size(), 1);
 }
 
-TEST_F(MusicControllerTest, EndedTrackIsFollowedAtTheNextTick_AnUnopenableOneIsRetried)
+TEST_F(MusicControllerTest, EndedTrackIsFollowedAtTheNextTick_AnUnopenableOneIsPassedOverAtOnce)
 {
     random.push(0);
     music.StartMusic(QStringLiteral("25"));
@@ -113,13 +113,48 @@ TEST_F(MusicControllerTest, EndedTrackIsFollowedAtTheNextTick_AnUnopenableOneIsR
     const QString c = folder.path() + QStringLiteral("/c.mp3");
     backend.unopenable << c;
     random.push(1); // after a: c, which cannot be opened
-    music.MusicTimerTick();
-    EXPECT_EQ(engine.Status(), TMusicStatus::Ended);
-
-    random.push(0); // after c: a
+    random.push(0); // of a and b, not tried yet: a
     music.MusicTimerTick();
     EXPECT_EQ(engine.Status(), TMusicStatus::Playing);
     EXPECT_EQ(backend.played().size(), 2);
+    EXPECT_EQ(backend.track, folder.path() + QStringLiteral("/a.mp3"));
+}
+
+TEST_F(MusicControllerTest, StartAndResume_PassOverEntriesThatCannotBeOpened)
+{
+    backend.unopenable << folder.path() + QStringLiteral("/c.mp3");
+    random.push(2); // c
+    random.push(1); // of a and b: b
+    music.StartMusic(QStringLiteral("25"));
+    EXPECT_EQ(backend.track, folder.path() + QStringLiteral("/b.mp3"));
+
+    music.PauseMusic(false);
+    random.push(1); // after b: c
+    random.push(0); // of a and b: a
+    music.ResumeMusic(false);
+    EXPECT_EQ(backend.track, folder.path() + QStringLiteral("/a.mp3"));
+    EXPECT_EQ(engine.Status(), TMusicStatus::Playing);
+}
+
+TEST_F(MusicControllerTest, NothingPlayable_SilentAndIdleUntilTheMusicIsResumed)
+{
+    for (const char *name : {"a.mp3", "b.mp3", "c.mp3"})
+        backend.unopenable << folder.path() + u'/' + QLatin1String(name);
+    random.push(0);
+    random.push(0);
+    music.StartMusic(QStringLiteral("25"));
+    EXPECT_EQ(backend.events.filter(QStringLiteral("open:")).size(), 3);
+    EXPECT_EQ(engine.Status(), TMusicStatus::Stopped);
+
+    const auto asked = backend.events.size();
+    for (int i = 0; i < 10; ++i)
+        music.MusicTimerTick();
+    EXPECT_EQ(backend.events.size(), asked);
+
+    backend.unopenable.clear();
+    random.push(0);
+    music.ResumeMusic(false);
+    EXPECT_EQ(engine.Status(), TMusicStatus::Playing);
 }
 
 TEST_F(MusicControllerTest, TimersCarryTheMusicFromOneTrackToTheNextByThemselves)

@@ -24,6 +24,16 @@ protected:
             engine.AddEntry(file(entry));
     }
     QString playedName() const { return backend.track.mid(folder.path().size() + 1); }
+    // The entries the engine tried to open, in order, files by their names below the folder.
+    QStringList openedNames() const
+    {
+        QStringList names;
+        for (const QString &event : backend.events.filter(QStringLiteral("open:"))) {
+            const QString entry = event.mid(5);
+            names << (entry.startsWith(folder.path()) ? entry.mid(folder.path().size() + 1) : entry);
+        }
+        return names;
+    }
 
     QTemporaryDir folder;
     FakeAudioBackend backend;
@@ -35,13 +45,14 @@ protected:
 TEST_F(MusicEngineTest, AddEntry_TakesPlayableTypesAndWebAddressesAndIgnoresTheRest)
 {
     for (const char *entry : {"/m/a.Mp3", "/m/b.xm", "/m/c.IT", "/m/d.wav", "/m/readme.txt", "/m/noext",
-                              "/m/e.flac", "/m.mp3/f", "http://radio.example/live", "Ftp://host/y.bin"})
+                              "/m/e.flac", "/m.mp3/f", "http://radio.example/live", "Ftp://host/y.bin",
+                              "HTTPS://radio.example/secure"})
         engine.AddEntry(QString::fromLatin1(entry));
 
     EXPECT_EQ(engine.Playlist(),
               (QStringList{QStringLiteral("/m/a.Mp3"), QStringLiteral("/m/b.xm"), QStringLiteral("/m/c.IT"),
                            QStringLiteral("/m/d.wav"), QStringLiteral("http://radio.example/live"),
-                           QStringLiteral("Ftp://host/y.bin")}));
+                           QStringLiteral("Ftp://host/y.bin"), QStringLiteral("HTTPS://radio.example/secure")}));
 }
 
 TEST_F(MusicEngineTest, BuildPlaylist_KeepsTheFileListOrderAndSkipsTextFiles)
@@ -113,13 +124,15 @@ TEST_F(MusicEngineTest, M3uFile_EveryLineNotACommentIsAnEntryTheLastOneToo)
                          "   # indented comment\r\n"
                          "  /abs/b.ogg  \r\n"
                          "HTTP://radio.example/stream\r\n"
+                         "https://radio.example/secure\r\n"
                          "Gr\xfcn.mp3\r\n" // Windows-1252
                          "last.mp3"));
     engine.AddEntry(file(QStringLiteral("utf8.M3U"), "\xef\xbb\xbfGr\xc3\xbcn.mp3\n"));
 
     EXPECT_EQ(engine.Playlist(),
               (QStringList{path(QStringLiteral("relative.mp3")), QStringLiteral("/abs/b.ogg"),
-                           QStringLiteral("HTTP://radio.example/stream"), path(QStringLiteral("Grün.mp3")),
+                           QStringLiteral("HTTP://radio.example/stream"),
+                           QStringLiteral("https://radio.example/secure"), path(QStringLiteral("Grün.mp3")),
                            path(QStringLiteral("last.mp3")), path(QStringLiteral("Grün.mp3"))}));
 }
 
@@ -283,6 +296,88 @@ TEST_F(MusicEngineTest, TrackThatCannotBeOpened_LeavesTheStatusAsItWas)
     EXPECT_EQ(engine.Status(), TMusicStatus::Playing);
     engine.CheckEndOfTrack();
     EXPECT_EQ(engine.Status(), TMusicStatus::Ended);
+}
+
+TEST_F(MusicEngineTest, Round_UnopenableEntriesArePassedOverEachTriedOnce)
+{
+    engine.SetShuffle(true);
+    fill({QStringLiteral("a.mp3"), QStringLiteral("b.mp3"), QStringLiteral("c.mp3"), QStringLiteral("d.mp3")});
+    backend.unopenable << path(QStringLiteral("b.mp3")) << path(QStringLiteral("d.mp3"));
+    random.push(1); // nothing chosen yet: b, which cannot be opened
+    random.push(2); // of a, c, d not tried yet: d, which cannot be opened either
+    random.push(1); // of a, c: c
+
+    engine.NextTrack();
+
+    EXPECT_EQ(openedNames(), (QStringList{QStringLiteral("b.mp3"), QStringLiteral("d.mp3"), QStringLiteral("c.mp3")}));
+    EXPECT_EQ(playedName(), QStringLiteral("c.mp3"));
+    EXPECT_EQ(engine.Status(), TMusicStatus::Playing);
+    EXPECT_EQ(random.askedRanges, (QList<int>{4, 3, 2}));
+}
+
+TEST_F(MusicEngineTest, Round_NothingOpens_SilentWithoutTryingAgainUntilTheNextTrack)
+{
+    engine.SetShuffle(true);
+    fill({QStringLiteral("a.mp3"), QStringLiteral("b.mp3"), QStringLiteral("c.mp3")});
+    for (const QString &entry : engine.Playlist())
+        backend.unopenable << entry;
+    random.push(0); // a
+    random.push(1); // of b, c: c; then b is the only one left
+
+    engine.NextTrack();
+
+    EXPECT_EQ(openedNames(), (QStringList{QStringLiteral("a.mp3"), QStringLiteral("c.mp3"), QStringLiteral("b.mp3")}));
+    EXPECT_EQ(engine.Status(), TMusicStatus::Stopped);
+    const auto asked = backend.events.size();
+    engine.CheckEndOfTrack();
+    EXPECT_EQ(backend.events.size(), asked);
+
+    // Asked again, it tries again.
+    backend.unopenable.remove(path(QStringLiteral("b.mp3")));
+    random.push(0); // after b: a, which still cannot be opened
+    random.push(0); // of b, c: b
+    engine.NextTrack();
+    EXPECT_EQ(playedName(), QStringLiteral("b.mp3"));
+    EXPECT_EQ(engine.Status(), TMusicStatus::Playing);
+}
+
+TEST_F(MusicEngineTest, Round_StreamThatCannotConnectIsPassedOverLikeAnUnopenableFile)
+{
+    const QString stream = QStringLiteral("http://127.0.0.1:9/radio.ogg");
+    backend.openable << stream;
+    engine.AddEntry(stream);
+    fill({QStringLiteral("broken.mp3"), QStringLiteral("a.mp3")});
+    backend.unopenable << path(QStringLiteral("broken.mp3"));
+
+    engine.NextTrack(); // in order: the stream, which connects in the background
+    EXPECT_EQ(engine.Source(), stream);
+    EXPECT_EQ(engine.Status(), TMusicStatus::Playing);
+    backend.playing = false;
+    backend.failed = true;
+    engine.CheckEndOfTrack();
+    EXPECT_EQ(playedName(), QStringLiteral("a.mp3"));
+    EXPECT_EQ(engine.Status(), TMusicStatus::Playing);
+
+    // With the working file gone, a failing stream ends the round in silence.
+    backend.unopenable << path(QStringLiteral("a.mp3"));
+    engine.NextTrack(); // after a: the stream
+    backend.playing = false;
+    backend.failed = true;
+    engine.CheckEndOfTrack();
+    EXPECT_EQ(engine.Status(), TMusicStatus::Stopped);
+    EXPECT_EQ(openedNames().mid(3), (QStringList{stream, QStringLiteral("broken.mp3"), QStringLiteral("a.mp3")}));
+}
+
+TEST_F(MusicEngineTest, EntriesAreFoundWhateverTheCaseOfTheirNames)
+{
+    const QString real = file(QStringLiteral("Musik/Abend.ogg"));
+    engine.AddEntry(file(QStringLiteral("list.m3u"), "musik/ABEND.OGG\n"));
+
+    engine.NextTrack();
+
+    EXPECT_EQ(backend.track, real);
+    EXPECT_EQ(engine.Source(), path(QStringLiteral("musik/ABEND.OGG")));
+    EXPECT_EQ(engine.Status(), TMusicStatus::Playing);
 }
 
 TEST_F(MusicEngineTest, StopTrack_StopsAndNoCheckRevivesIt)
