@@ -20,6 +20,7 @@ constexpr int kRate = 44100;
 constexpr int kBufferFrames = 1024;
 constexpr int kCueChannel = 0;
 constexpr std::size_t kStreamScratchBytes = 16384;
+constexpr std::chrono::milliseconds kStreamShutdownLimit{2000};
 
 std::optional<qint64> secondsToMs(double seconds)
 {
@@ -107,6 +108,9 @@ TSdlAudioBackend::~TSdlAudioBackend()
         Mix_HaltChannel(-1);
         Mix_HaltMusic();
     }
+    // At the end of the program a stream's thread usually needs a few milliseconds to take its
+    // pipeline down; a server that stalls does not hold the program longer than this.
+    TWebStream::WaitForStreamsLetGo(kStreamShutdownLimit);
     if (m_cue)
         Mix_FreeChunk(m_cue);
     if (m_music)

@@ -1,19 +1,18 @@
 #pragma once
 
 #include <QString>
-#include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
-#include <thread>
+#include <memory>
 
-struct _GstElement;
 struct _GstSample;
 
 // A music track from a web address (http and https, and whatever else the streaming library of the
-// system can reach), played by GStreamer: connecting, buffering and decoding happen on its threads
-// and on one thread of our own, never on the caller's. The decoded samples (16-bit, interleaved, at
-// the given rate and channel count) are taken by the audio thread, which never waits for them: what
-// has not arrived yet is simply not there.
+// system can reach), played by GStreamer: starting the library, connecting, buffering and decoding
+// happen on its threads and on one thread of our own, never on the caller's. The decoded samples
+// (16-bit, interleaved, at the given rate and channel count) are taken by the audio thread, which
+// never waits for them: what has not arrived yet is simply not there.
 class TWebStream
 {
 public:
@@ -27,7 +26,8 @@ public:
 
     // Starts connecting and returns at once.
     TWebStream(const QString &address, int rate, int channels);
-    // Stops the stream. Waits for our own thread, which ends promptly even while a server stalls.
+    // Tells the stream's thread to stop and returns at once: the thread takes the pipeline down by
+    // itself, however long a stalled server or the library's first start keeps it.
     ~TWebStream();
     TWebStream(const TWebStream &) = delete;
     TWebStream &operator=(const TWebStream &) = delete;
@@ -38,19 +38,14 @@ public:
     // it copied, fewer (or none) when no more have arrived.
     std::size_t TakeSamples(std::uint8_t *out, std::size_t bytes);
 
-private:
-    void run();
+    // Waits, at most this long, for the threads of streams let go to finish; those that are still
+    // busy then are left to end with the process. For the end of the program.
+    static void WaitForStreamsLetGo(std::chrono::milliseconds limit);
 
-    const QByteArray m_address;
-    const int m_rate;
-    const int m_channels;
-    std::atomic<bool> m_stop{false};
-    std::atomic<bool> m_broken{false};  // the pipeline reported an error or could not be built
-    std::atomic<bool> m_atEnd{false};   // the end of the stream reached the sink
-    std::atomic<bool> m_drained{false}; // ... and every sample of it has been taken
-    std::atomic<bool> m_sounded{false};
-    std::atomic<_GstElement *> m_sink{nullptr}; // our own reference, released after the thread ended
-    _GstSample *m_pending = nullptr;            // audio thread: the sample being taken
+private:
+    struct Shared;
+
+    std::shared_ptr<Shared> m_shared; // also held by the stream's thread until it has finished
+    _GstSample *m_pending = nullptr;  // audio thread: the sample being taken
     std::size_t m_pendingOffset = 0;
-    std::thread m_thread;
 };
