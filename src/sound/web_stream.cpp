@@ -20,6 +20,8 @@ constexpr int kPlayAudioOnly = 0x2;
 constexpr GstClockTime kPollInterval = 20 * GST_MSECOND;
 // Samples waiting in the sink before decoding pauses (each about 20 ms for usual streams).
 constexpr guint kQueuedSamples = 50;
+// How long the source waits for a server that has stopped answering before the stream fails.
+constexpr guint kSilentServerSeconds = 15;
 
 const char *nativeSampleFormat()
 {
@@ -38,6 +40,14 @@ TStreamThreads &streamThreads()
 {
     static TStreamThreads *threads = new TStreamThreads; // never destroyed: threads may outlive exit
     return *threads;
+}
+
+// playbin's "source-setup": a network source gives up on a server that says nothing.
+void limitWaitForServer(GstElement *, GstElement *source, gpointer)
+{
+    const GParamSpec *timeout = g_object_class_find_property(G_OBJECT_GET_CLASS(source), "timeout");
+    if (timeout && timeout->value_type == G_TYPE_UINT)
+        g_object_set(source, "timeout", kSilentServerSeconds, nullptr);
 }
 
 } // namespace
@@ -132,6 +142,7 @@ void TWebStream::Shared::run()
     gst_caps_unref(caps);
     sink = GST_ELEMENT(gst_object_ref(appSink));
     g_object_set(pipeline, "uri", address.constData(), "audio-sink", appSink, "flags", kPlayAudioOnly, nullptr);
+    g_signal_connect(pipeline, "source-setup", G_CALLBACK(limitWaitForServer), nullptr);
 
     GstBus *bus = gst_element_get_bus(pipeline);
     if (gst_element_set_state(pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE)

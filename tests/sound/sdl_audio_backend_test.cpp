@@ -280,33 +280,41 @@ TEST_F(SdlAudioBackendTest, WebStreamWhereNothingListens_ThePlayerMovesOnToAFile
     EXPECT_EQ(engine.Status(), TMusicStatus::Playing);
 }
 
-TEST_F(SdlAudioBackendTest, WebStreamFromAServerThatSaysNothing_NeitherStartingNorStoppingWaitsForIt)
+TEST_F(SdlAudioBackendTest, WebStreamFromAServerThatSaysNothing_NothingWaitsForIt_GivenUpAfter15Seconds)
 {
-    LocalHttpServer server(QByteArray(64 * 1024, '\0'), "audio/ogg", std::chrono::seconds(20));
+    LocalHttpServer server(QByteArray(64 * 1024, '\0'), "audio/ogg", std::chrono::seconds(40),
+                           std::chrono::seconds(60));
     ASSERT_NE(server.port(), 0);
     const QString stalled = QStringLiteral("http://127.0.0.1:%1/radio.ogg").arg(server.port());
+    const QString track = file(QStringLiteral("track.wav"), squareWave(3000, 20000));
     TSdlAudioBackend backend;
     ASSERT_TRUE(backend.isOpen());
     ClockRandomGenerator random;
     TMusicEngine engine(backend, random);
+    engine.AddEntry(stalled);
+    engine.AddEntry(track);
 
     QElapsedTimer clock;
     clock.start();
-    EXPECT_TRUE(engine.PlayTrack(stalled));
-    const qint64 starting = clock.elapsed();
+    engine.NextTrack(); // in order: the stream first
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(engine.Source(), stalled);
     // Connected, asked, no answer: the stream still counts as playing, and nothing has failed.
     ASSERT_TRUE(waitFor([&] { return server.requests() == 1; }, 10000));
     waitFor([] { return false; }, 300);
     EXPECT_EQ(engine.Status(), TMusicStatus::Playing);
     EXPECT_FALSE(backend.musicFailed());
+    // The source gives up on the server after its 15 s; the player moves on to the file.
+    EXPECT_TRUE(waitFor([&] { return engine.Source() == track && backend.musicPlaying(); }, 25000));
+    EXPECT_GE(clock.elapsed(), 14000);
 
+    // A stream let go while it waits for the server: stopping does not wait either.
+    EXPECT_TRUE(engine.PlayTrack(stalled));
+    waitFor([] { return false; }, 300);
     clock.restart();
     engine.StopTrack();
     backend.releaseMusic();
-    const qint64 stopping = clock.elapsed();
-    // Far below the server's 20 s of silence: neither call waited for it.
-    EXPECT_LT(starting, 1000);
-    EXPECT_LT(stopping, 1000);
+    EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_EQ(engine.Status(), TMusicStatus::Stopped);
 }
 
