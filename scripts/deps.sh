@@ -9,7 +9,7 @@ packages=(
   libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   glib-networking
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick poppler-utils unzip fonts-dejavu-core
+  xvfb xauth xdotool imagemagick poppler-utils unzip fonts-dejavu-core fonts-liberation2
   sox libsox-fmt-all
 )
 if [ "${1:-}" = "--with-fuzz" ]; then

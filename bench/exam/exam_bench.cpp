@@ -25,6 +25,7 @@ public:
     void showMessage(const QString &) override {}
     void showInformation(const QString &) override {}
     bool askYesNo(const QString &) override { return true; }
+    bool askYesNoWarning(const QString &) override { return true; }
     void showScreen(const QString &) override {}
     void playCue(const QString &) override {}
     void playSoundSync(const QString &) override {}

@@ -1,6 +1,7 @@
 #include "app/velmora_application.h"
 #include "app/vl_background.h"
 #include "app/vl_browse.h"
+#include "app/vl_uebersicht_small.h"
 #include "app/widget_ports.h"
 #include "core/random_generator.h"
 #include "data/db_module.h"
@@ -44,6 +45,9 @@ int main(int argc, char **argv)
                                                         QFileInfo(programFile).absolutePath());
     browse->AttachDataModule(*dataModule);
     auto background = std::make_unique<TBackgroundForm>(browse.get());
+    // The answer overview window exists for the whole run, hidden until a test shows it.
+    auto overview = std::make_unique<TUebersichtForm>(browse.get());
+    browse->AttachOverview(*overview);
 
     // The first showing of the main window restores the user's stored values; the start-up step
     // follows 500 ms later.
@@ -52,6 +56,7 @@ int main(int argc, char **argv)
 
     // The screens go while the data module they work on still exists; the stored values are written
     // as the main window goes.
+    overview.reset();
     background.reset();
     browse.reset();
     dataModule.reset();

@@ -2,6 +2,7 @@
 
 #include "core/velmora_error.h"
 #include "controls/balloon_hint.h"
+#include "controls/layout_fonts.h"
 
 #include <QMessageBox>
 #include <exception>
@@ -32,6 +33,7 @@ TVelmoraApplication::TVelmoraApplication(int &argc, char **argv) : QApplication(
 {
     setApplicationName(QStringLiteral("Velmora"));
     setApplicationDisplayName(QStringLiteral("Velmora"));
+    InstallLayoutFonts();
     m_hints = InstallBalloonHints();
     m_presenter = [](const QString &text) {
         QString shown = text;

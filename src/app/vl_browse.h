@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/screen_registry.h"
+#include "app/vl_uebersicht_small.h"
 #include "core/ports.h"
 #include "core/program_folders.h"
 #include "core/stored_user_values.h"
@@ -69,6 +70,9 @@ public:
     TModulePorts ModulePorts();
     // Hands over the data module (created right after the main window); the start-up step needs it.
     void AttachDataModule(TMainDataModule &dataModule);
+    // The answer overview window, made once at program start; the question and result screens use it.
+    void AttachOverview(TUebersichtForm &overview) { m_overview = &overview; }
+    TUebersichtForm *Overview() const { return m_overview; }
 
     // --- steps ---
     void StartUpTimerTimer();
@@ -140,6 +144,7 @@ private:
     std::unique_ptr<TCuePlayer> m_wavePlayer;
     std::unique_ptr<TMusicController> m_music;
     QPointer<TMainDataModule> m_dataModule;
+    QPointer<TUebersichtForm> m_overview;
 
     // controls, named as in the layout
     QFrame *BrowsePanel = nullptr;

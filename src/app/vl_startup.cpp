@@ -1,5 +1,7 @@
 #include "app/vl_startup.h"
 
+#include "controls/layout_fonts.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -20,19 +22,14 @@ TVLStartupForm::TVLStartupForm(QWidget *parent)
 
     auto *label1 = new QLabel(QStringLiteral("Velmora wird gestartet."), this);
     label1->setObjectName(QStringLiteral("Label1"));
-    QFont bold = label1->font();
-    bold.setPointSize(12);
-    bold.setBold(true);
-    label1->setFont(bold);
+    label1->setFont(LayoutFont(12, TFontStyle::Bold));
     label1->move(60, 65);
     label1->adjustSize();
 
     auto *label2 = new QLabel(
         QStringLiteral("Bitte haben Sie beim ersten Start ein wenig Geduld. Daten werden aufbereitet..."), this);
     label2->setObjectName(QStringLiteral("Label2"));
-    QFont plain = label2->font();
-    plain.setPointSize(12);
-    label2->setFont(plain);
+    label2->setFont(LayoutFont(12));
     label2->setWordWrap(true);
     label2->setGeometry(35, 130, 309, 40);
 

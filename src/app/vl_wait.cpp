@@ -1,5 +1,7 @@
 #include "app/vl_wait.h"
 
+#include "controls/layout_fonts.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -12,9 +14,7 @@ TVelmoraWaitForm::TVelmoraWaitForm(QWidget *parent) : QDialog(parent)
     setModal(false);
     auto *label = new QLabel(QStringLiteral("Bitte haben Sie einen Moment Geduld..."), this);
     label->setObjectName(QStringLiteral("Label1"));
-    QFont font = label->font();
-    font.setPointSize(12);
-    label->setFont(font);
+    label->setFont(LayoutFont(12));
     label->setGeometry(40, 35, 282, 20);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());

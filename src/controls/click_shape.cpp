@@ -1,10 +1,14 @@
 #include "controls/click_shape.h"
 
+#include "controls/keyboard_trigger.h"
+
 #include <QMouseEvent>
+#include <QPainter>
 #include <QRegion>
 
 TClickShape::TClickShape(Shape shape, QWidget *parent) : QWidget(parent), m_shape(shape)
 {
+    MakeKeyboardTriggerable(*this, {});
     updateMask();
 }
 
@@ -48,4 +52,42 @@ void TClickShape::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (click)
         Q_EMIT clicked();
+}
+
+void TClickShape::keyPressEvent(QKeyEvent *event)
+{
+    if (m_keys.Press(event))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void TClickShape::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!m_keys.Release(event)) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    Q_EMIT clicked();
+}
+
+void TClickShape::focusOutEvent(QFocusEvent *event)
+{
+    m_keys.Drop();
+    QWidget::focusOutEvent(event);
+}
+
+void TClickShape::paintEvent(QPaintEvent *)
+{
+    // Invisible, except for the focus frame of a keyboard user: a dotted ellipse or rectangle.
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    const QRect frame = rect().adjusted(1, 1, -2, -2);
+    if (m_shape == Shape::Ellipse)
+        painter.drawEllipse(frame);
+    else
+        painter.drawRect(frame);
 }

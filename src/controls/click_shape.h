@@ -1,10 +1,13 @@
 #pragma once
 
+#include "controls/keyboard_trigger.h"
+
 #include <QWidget>
 
 // An invisible click area: it draws nothing and reacts only inside its shape (a rectangle or the
 // ellipse inscribed in its rectangle); outside the shape, clicks and the pointer pass to what lies
-// beneath. A click (press and release inside) emits clicked().
+// beneath. A click (press and release inside) emits clicked(); with the keyboard focus (by Tab), Space
+// or Enter does as well. The screen gives it an accessible name that says what it leads to.
 class TClickShape : public QWidget
 {
     Q_OBJECT
@@ -23,10 +26,15 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void updateMask();
 
     Shape m_shape;
     bool m_pressedInside = false;
+    TKeyTrigger m_keys;
 };

@@ -5,6 +5,8 @@
 // Small interfaces through which the core asks things of a person, a window or the platform.
 // The user interface implements them; tests fake them. The core never includes QtGui or QtWidgets.
 
+// The file dialogs and the printer have ports of their own: core/file_dialog_port.h, core/print_port.h.
+
 // Modal message boxes. Questions are titled "Bestätigung" with the buttons "&Ja" and "&Nein",
 // information boxes "Informationen", plain messages carry only "OK".
 class IDialogPort
@@ -14,6 +16,8 @@ public:
     virtual void showMessage(const QString &text) = 0;
     virtual void showInformation(const QString &text) = 0;
     virtual bool askYesNo(const QString &text) = 0;
+    // The same question with a warning icon, for steps that cannot be undone.
+    virtual bool askYesNoWarning(const QString &text) = 0;
 };
 
 // Switching the main window to another screen by its screen name ("welcome", "frage", ...).

@@ -440,6 +440,16 @@ QVariantList TRecordTable::AllValues(int fieldIndex) const
     return values;
 }
 
+int TRecordTable::VisibleRecordNumber(int row) const
+{
+    if (!Active())
+        return -1;
+    const auto &visible = VisiblePositions();
+    if (row < 0 || row >= int(visible.size()))
+        return -1;
+    return Order()[size_t(visible[size_t(row)])]->recordNumber;
+}
+
 QVariant TRecordTable::ValueToVariant(TFieldType type, const TValue &value)
 {
     if (value.isNull)

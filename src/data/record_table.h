@@ -166,6 +166,11 @@ public:
     int CurrentRecordNumber() const; // the current record's number, -1 when there is none
     // The field's value in every stored record, whatever the filter, in row order.
     QVariantList AllValues(int fieldIndex) const;
+    // The record number of the visible record at 0-based position `row`; -1 outside the view.
+    int VisibleRecordNumber(int row) const;
+    // Grows whenever the visible records, their order or their values may have changed, so that a
+    // view can tell a plain cursor move from a change of what it shows.
+    quint64 ViewGeneration() const { return m_viewGeneration; }
     int AutoIncCounter() const { return m_autoIncCounter; }
     static QVariant ValueToVariant(TFieldType type, const TValue &value);
 

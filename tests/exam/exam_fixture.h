@@ -25,6 +25,11 @@ public:
         log << QStringLiteral("question:") + text;
         return true;
     }
+    bool askYesNoWarning(const QString &text) override
+    {
+        log << QStringLiteral("warning question:") + text;
+        return true;
+    }
     void showScreen(const QString &screenName) override
     {
         log << QStringLiteral("screen:") + screenName;
