@@ -27,6 +27,7 @@ int main(int argc, char **argv)
     TWidgetDialogPort dialogs;
     TWidgetEventPort events;
     TDesktopDocumentPort documents;
+    TWidgetFileDialogPort fileDialogs(dialogs);
     TSdlAudioBackend audio;
     ClockRandomGenerator random;
 
@@ -35,6 +36,7 @@ int main(int argc, char **argv)
     setup.dialogs = &dialogs;
     setup.events = &events;
     setup.documents = &documents;
+    setup.fileDialogs = &fileDialogs;
     setup.audio = &audio;
     setup.random = &random;
     setup.beep = SystemBeep;

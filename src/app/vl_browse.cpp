@@ -3,6 +3,7 @@
 #include "app/velmora_application.h"
 #include "app/vl_goodbye.h"
 #include "app/vl_startup.h"
+#include "app/widget_ports.h"
 #include "controls/click_shape.h"
 #include "controls/picture_box.h"
 #include "controls/picture_button.h"
@@ -59,6 +60,11 @@ TBrowseForm::TBrowseForm(TBrowseFormSetup setup, QWidget *parent)
     if (!m_setup.dialogs || !m_setup.events || !m_setup.documents || !m_setup.audio || !m_setup.random)
         throw std::invalid_argument("TBrowseForm needs every port of its setup");
     m_screenPort = std::make_unique<ScreenPort>(*this);
+    m_fileDialogs = m_setup.fileDialogs;
+    if (!m_fileDialogs) {
+        m_ownFileDialogs = std::make_unique<TWidgetFileDialogPort>(*m_setup.dialogs);
+        m_fileDialogs = m_ownFileDialogs.get();
+    }
     m_soundPort = std::make_unique<TCueSoundPort>(m_setup.beep);
     m_folders = TProgramFolders::Below(QFileInfo(m_setup.programFilePath).absolutePath());
     m_wavePlayer = std::make_unique<TCuePlayer>(*m_setup.audio, *m_setup.random, m_folders.sounds, m_soundPort.get());
@@ -266,12 +272,27 @@ void TBrowseForm::showEvent(QShowEvent *event)
 void TBrowseForm::StartUpTimerTimer()
 {
     StartUpTimer->stop();
+    RunStartUpStep(false);
+}
+
+void TBrowseForm::ReloadAfterReset()
+{
+    RunStartUpStep(true);
+}
+
+void TBrowseForm::RunStartUpStep(bool importKeptArchives)
+{
     if (!m_dataModule)
         throw VelmoraError(QStringLiteral("Das Datenmodul fehlt"));
     TMainDataModule &data = *m_dataModule;
 
     data.LoadTables(m_folders.db);
 
+    // After a reset the sets kept in imported/ come back first: an archive that reaches imported/
+    // from sets/ in this very step is then imported once, not a second time from its copy.
+    QStringList keptReport;
+    if (importKeptArchives && QFileInfo(m_folders.imported).isDir())
+        keptReport = data.ImportArchiveFolder(m_folders.imported);
     // An archive that fails changes nothing and stays in sets/; the start-up goes on, and one
     // message at its end names every archive that failed, with its reason.
     const QStringList archiveReport = data.ImportArchiveFolder(m_folders.sets);
@@ -302,13 +323,15 @@ void TBrowseForm::StartUpTimerTimer()
     raise();
     activateWindow();
 
+    if (!keptReport.isEmpty())
+        m_setup.dialogs->showMessage(ArchiveImportMessage(keptReport, QStringLiteral("imported")));
     if (!archiveReport.isEmpty())
         m_setup.dialogs->showMessage(ArchiveImportMessage(archiveReport));
 }
 
-QString TBrowseForm::ArchiveImportMessage(const QStringList &report)
+QString TBrowseForm::ArchiveImportMessage(const QStringList &report, const QString &folderName)
 {
-    return QStringLiteral("Beim Import der Set-Archive aus dem Ordner \"sets\" gab es Probleme:\n\n") +
+    return QStringLiteral("Beim Import der Set-Archive aus dem Ordner \"%1\" gab es Probleme:\n\n").arg(folderName) +
            report.join(u'\n');
 }
 

@@ -38,6 +38,8 @@ struct TBrowseFormSetup
     IDialogPort *dialogs = nullptr;
     IEventPort *events = nullptr;
     IDocumentPort *documents = nullptr;
+    // The open and save dialogs; none given: the window system's, asking through `dialogs`.
+    IFileDialogPort *fileDialogs = nullptr;
     IAudioBackend *audio = nullptr;
     IRandomGenerator *random = nullptr;
     std::function<void()> beep;                                  // the system's default beep
@@ -83,7 +85,8 @@ public:
     // The question after a shutdown that could not save everything.
     static QString UnsavedQuestion(const QStringList &failures);
     // The one message after the start-up about the archives of sets/ that failed or lost pictures.
-    static QString ArchiveImportMessage(const QStringList &report);
+    static QString ArchiveImportMessage(const QStringList &report,
+                                        const QString &folderName = QStringLiteral("sets"));
 
     // --- screens ---
     TModelFrame *CurrentScreen() const;
@@ -96,6 +99,7 @@ public:
     IDialogPort &Dialogs() const override { return *m_setup.dialogs; }
     IDocumentPort &Documents() const override { return *m_setup.documents; }
     IEventPort &Events() const override { return *m_setup.events; }
+    IFileDialogPort &FileDialogs() const override { return *m_fileDialogs; }
     TStoredUserValues &StoredValues() const override { return m_storage; }
     const TProgramFolders &Folders() const override { return m_folders; }
     void ShowScreen(const QString &screenName) override;
@@ -107,6 +111,7 @@ public:
     void PauseMusic() override;
     void ResumeMusic() override;
     void SetMusicVolume(int volume) override;
+    void ReloadAfterReset() override;
     void RequestQuit() override { Shutdown(); }
 
     TCuePlayer &WavePlayer() const { return *m_wavePlayer; }
@@ -123,6 +128,7 @@ private:
     class ScreenPort;
 
     void FormCreate();
+    void RunStartUpStep(bool importKeptArchives);
     void BuildControls();
     void InvertControlVisibility();
     void ShowNewScreen(const QString &screenName);
@@ -140,6 +146,8 @@ private:
     TProgramFolders m_folders;
     mutable TStoredUserValues m_storage;
     std::unique_ptr<ScreenPort> m_screenPort;
+    std::unique_ptr<IFileDialogPort> m_ownFileDialogs;
+    IFileDialogPort *m_fileDialogs = nullptr;
     std::unique_ptr<TCueSoundPort> m_soundPort;
     std::unique_ptr<TCuePlayer> m_wavePlayer;
     std::unique_ptr<TMusicController> m_music;

@@ -5,6 +5,7 @@
 class IDialogPort;
 class IDocumentPort;
 class IEventPort;
+class IFileDialogPort;
 class TMainDataModule;
 class TStoredUserValues;
 struct TProgramFolders;
@@ -22,6 +23,7 @@ public:
     virtual IDialogPort &Dialogs() const = 0;
     virtual IDocumentPort &Documents() const = 0;
     virtual IEventPort &Events() const = 0;
+    virtual IFileDialogPort &FileDialogs() const = 0;
     // The user's values that outlive a run (volume, music off, class, points).
     virtual TStoredUserValues &StoredValues() const = 0;
     virtual const TProgramFolders &Folders() const = 0;
@@ -41,6 +43,12 @@ public:
     virtual void PauseMusic() = 0;
     virtual void ResumeMusic() = 0;
     virtual void SetMusicVolume(int volume) = 0;
+
+    // Runs the start-up step again, without its splash, after db/ was replaced by the delivery copy:
+    // the tables reloaded, the archives kept in imported/ imported again, then those of sets/, the
+    // installation settings read, the music started unless it is off, the class in force taken from
+    // the stored values, the window shown.
+    virtual void ReloadAfterReset() = 0;
 
     // Ends the program in order (music, goodbye, quit cue, the tables saved, temp/ emptied). The
     // question before it is the screen's.

@@ -151,6 +151,7 @@ TBrowseFormSetup ShellFixture::setup()
     setup.dialogs = &dialogs;
     setup.events = eventPort;
     setup.documents = &documents;
+    setup.fileDialogs = &fileDialogs;
     setup.audio = &audio;
     setup.random = &random;
     setup.beep = [this] { beeps << QStringLiteral("beep"); };

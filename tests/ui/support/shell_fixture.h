@@ -93,6 +93,7 @@ protected:
     CountingEventPort events;
     IEventPort *eventPort = &events; // the port the window gets; a test may give it the real one
     RecordingDocumentPort documents;
+    FakeFileDialogPort fileDialogs;
     FakeAudioBackend audio;
     FirstDraw random;
     QStringList errors;
