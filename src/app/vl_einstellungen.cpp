@@ -48,16 +48,23 @@ void whiteOnBlack(QWidget *control)
 }
 
 // Sets a flag for the time of a step, so that the step cannot start again inside itself.
+// When the step ends, the clicks and keys the user made while it ran are dropped: a second click on
+// its button must not start it again afterwards.
 class TBusyGuard
 {
 public:
-    explicit TBusyGuard(bool &flag) : m_flag(flag) { m_flag = true; }
-    ~TBusyGuard() { m_flag = false; }
+    TBusyGuard(bool &flag, IEventPort &events) : m_flag(flag), m_events(events) { m_flag = true; }
+    ~TBusyGuard()
+    {
+        m_events.discardPendingInput();
+        m_flag = false;
+    }
     TBusyGuard(const TBusyGuard &) = delete;
     TBusyGuard &operator=(const TBusyGuard &) = delete;
 
 private:
     bool &m_flag;
+    IEventPort &m_events;
 };
 
 } // namespace
@@ -170,7 +177,7 @@ void TEinstellungenFrame::ImportButtonClick()
 {
     if (m_busy || !DataModule())
         return;
-    TBusyGuard busy(m_busy);
+    TBusyGuard busy(m_busy, Context().Events());
     TFileDialogOptions options;
     options.filter = QString::fromLatin1(filedialogs::kSetArchiveFilter);
     options.defaultExtension = QString::fromLatin1(filedialogs::kSetArchiveExtension);
@@ -202,7 +209,7 @@ void TEinstellungenFrame::ResetButtonClick()
 {
     if (m_busy || !DataModule())
         return;
-    TBusyGuard busy(m_busy);
+    TBusyGuard busy(m_busy, Context().Events());
     IScreenContext &context = Context();
     const TProgramFolders &folders = context.Folders();
 

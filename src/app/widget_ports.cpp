@@ -79,6 +79,39 @@ void TWidgetEventPort::processPendingMessages()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+namespace {
+
+// Eats every event of user input while it is installed on the application.
+class TInputSwallower final : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return QObject::eventFilter(watched, event);
+        }
+    }
+};
+
+} // namespace
+
+void TWidgetEventPort::discardPendingInput()
+{
+    TInputSwallower swallower;
+    QCoreApplication::instance()->installEventFilter(&swallower);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::instance()->removeEventFilter(&swallower);
+}
+
 bool TDesktopDocumentPort::openDocument(const QString &address)
 {
     if (address.isEmpty())

@@ -96,6 +96,8 @@ class TWidgetEventPort final : public IEventPort
 {
 public:
     void processPendingMessages() override;
+    // Delivers everything that waits, with the clicks, keys and wheel turns among it swallowed.
+    void discardPendingInput() override;
 };
 
 // Opens a web address or a file with the system's default program; the result says whether it

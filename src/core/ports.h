@@ -45,6 +45,9 @@ class IEventPort
 public:
     virtual ~IEventPort() = default;
     virtual void processPendingMessages() = 0;
+    // At the end of a step that would be wrong to start again inside itself: the clicks and keys the
+    // user made while it ran are dropped, not handled after it.
+    virtual void discardPendingInput() {}
 };
 
 // Hands a file or web address to the system's default program.

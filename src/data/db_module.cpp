@@ -88,8 +88,14 @@ void TMainDataModule::LoadTables(const QString &dataFolder)
     };
     for (const auto &[file, table] : optional) {
         const QString path = tableFile(dataFolder, file);
-        if (QFileInfo::exists(path))
+        if (QFileInfo::exists(path)) {
             table->LoadFromFile(path);
+        } else if (table->Active()) {
+            // Loaded before from a file that is gone now (a reset to a delivery copy without it):
+            // its old records would outlive their files.
+            table->Close();
+            table->Open();
+        }
     }
 }
 

@@ -98,7 +98,7 @@ public:
     // --- own operations ---
     void OpenQuestions();
     // Loads the six tables of the user's data folder (db/): fragen.dat must be there, the others
-    // are loaded when present.
+    // are loaded when present; one that was loaded before and has no file now is emptied.
     void LoadTables(const QString &dataFolder);
     bool TablesLoaded() const { return m_tablesLoaded; }
     // Posts what is being edited in any table, then saves the six tables into the data folder, each

@@ -1,4 +1,5 @@
 #include "app/vl_einstellungen.h"
+#include "app/widget_ports.h"
 #include "controls/link_label.h"
 #include "controls/picture_box.h"
 #include "core/ZephFileList.h"
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace fs = fields::sets;
 
@@ -202,6 +205,14 @@ TEST_F(EinstellungenTest, TheImportAddsTheChosenSetUnlockableAndNotEditable)
     saved.Last();
     EXPECT_FALSE(saved.FieldByName(fs::Editierbar).AsBoolean());
     EXPECT_TRUE(saved.FieldByName(fs::Freispielbar).AsBoolean());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    // A picture the import had to leave out is named, not passed over in silence.
+    fileDialogs.answers = {{QStringLiteral(VELMORA_GOLDEN_SET_ARCHIVES "/skipped-not-jpeg.set")}};
+    screen->ImportButton->click();
+    EXPECT_EQ(setCount(), before + 2);
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains(QStringLiteral("strand.jpg"))) << dialogs.messages[0].toStdString();
 }
 
 TEST_F(EinstellungenTest, NoToTheResetChangesNothingAndPlaysNoCue)
@@ -298,6 +309,17 @@ TEST_F(EinstellungenTest, AFileTheResetCannotCopyIsNamed)
     EXPECT_EQ(data->GetPimpPoints(), 0);
 }
 
+TEST_F(EinstellungenTest, ATableTheDeliveryLacksIsEmptiedByTheReset)
+{
+    startOnSettings();
+    ASSERT_EQ(data->TexteTable.RecordCount(), 4);
+    QFile::remove(programPath(QStringLiteral("mdl/texte.dat")));
+    screen->ResetButton->click();
+    EXPECT_TRUE(data->TexteTable.Active());
+    EXPECT_EQ(data->TexteTable.RecordCount(), 0) << "no texts of the old data are left";
+    EXPECT_EQ(data->BilderTable.RecordCount(), 5);
+}
+
 TEST_F(EinstellungenTest, AClickOnResetWhileTheResetRunsDoesNothing)
 {
     // An event port that lets the button be clicked again in the middle of the step.
@@ -324,6 +346,48 @@ TEST_F(EinstellungenTest, AClickOnResetWhileTheResetRunsDoesNothing)
     EXPECT_EQ(dialogs.questions.size(), 1);
     EXPECT_EQ(audio.cues.size(), 1);
     EXPECT_EQ(data->GetPimpPoints(), 0);
+    eventPort = &events;
+    destroy();
+}
+
+TEST_F(EinstellungenTest, AClickTheUserMakesWhileTheResetRunsIsDroppedNotHandledAfterIt)
+{
+    // The window system's own event port: the user clicks Reset again while the step lets it work.
+    class TUserClicksAgain final : public IEventPort
+    {
+    public:
+        void processPendingMessages() override
+        {
+            if (button && !clicked) {
+                clicked = true;
+                QWidget *window = button->window();
+                const QPointF inWindow = button->mapTo(window, button->rect().center());
+                const QPointF global = window->mapToGlobal(inWindow.toPoint());
+                QWindowSystemInterface::handleMouseEvent(window->windowHandle(), inWindow, global, Qt::LeftButton,
+                                                         Qt::LeftButton, QEvent::MouseButtonPress);
+                QWindowSystemInterface::handleMouseEvent(window->windowHandle(), inWindow, global, Qt::NoButton,
+                                                         Qt::LeftButton, QEvent::MouseButtonRelease);
+            }
+            real.processPendingMessages();
+        }
+        void discardPendingInput() override { real.discardPendingInput(); }
+        TWidgetEventPort real;
+        QPushButton *button = nullptr;
+        bool clicked = false;
+    } user;
+    eventPort = &user;
+    startOnSettings();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(browse.get()));
+    user.button = screen->ResetButton;
+    screen->ResetButton->click();
+    QTest::qWait(100);
+    EXPECT_TRUE(user.clicked);
+    EXPECT_EQ(dialogs.questions.size(), 1) << "the click made during the reset asked nothing";
+    EXPECT_EQ(audio.cues.filter(QStringLiteral("reset.wav")).size(), 1);
+    // A click after the reset is a new request.
+    dialogs.answers = {false};
+    screen->ResetButton->click();
+    EXPECT_EQ(dialogs.questions.size(), 2);
     eventPort = &events;
     destroy();
 }
