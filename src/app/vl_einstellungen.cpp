@@ -108,7 +108,11 @@ TEinstellungenFrame::TEinstellungenFrame(IScreenContext &context, QWidget *paren
     CheckBox1->setFont(LayoutFont(8, TFontStyle::Bold));
     whiteOnBlack(CheckBox1);
 
-    whiteOnBlack(VolumeSlider);
+    // The slider lies on the black ground of the picture; the style draws its tick marks a shade
+    // darker than the window colour, which must therefore be light for them to show.
+    QPalette ticks = VolumeSlider->palette();
+    ticks.setColor(QPalette::Window, Qt::white);
+    VolumeSlider->setPalette(ticks);
     VolumeSlider->setRange(1, 100);
     VolumeSlider->setSingleStep(15);
     VolumeSlider->setPageStep(15);
