@@ -1,6 +1,8 @@
 #include "app/screen_registry.h"
 #include "app/vl_einstellungen.h"
+#include "app/vl_frage.h"
 #include "app/vl_welcome.h"
+#include "data/db_module.h"
 
 void RegisterStandardScreens(TScreenRegistry &registry)
 {
@@ -8,4 +10,12 @@ void RegisterStandardScreens(TScreenRegistry &registry)
                       [](IScreenContext &context, QWidget *parent) { return new TWelcomeFrame(context, parent); });
     registry.Register(QStringLiteral("einstellungen"), QStringLiteral("EinstellungenFrame"),
                       [](IScreenContext &context, QWidget *parent) { return new TEinstellungenFrame(context, parent); });
+    // The question screen shows the first question of the running test once it is on screen.
+    registry.Register(
+        QStringLiteral("frage"), QStringLiteral("FrageFrame"),
+        [](IScreenContext &context, QWidget *parent) { return new TFrageFrame(context, parent); },
+        [](TModelFrame &screen) {
+            auto &frage = static_cast<TFrageFrame &>(screen);
+            frage.ShowFirstQuestion(frage.DataModule()->ViewMode);
+        });
 }

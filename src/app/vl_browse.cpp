@@ -1,4 +1,5 @@
 #include "app/vl_browse.h"
+#include "app/vl_frage.h"
 
 #include "app/velmora_application.h"
 #include "app/vl_goodbye.h"
@@ -569,4 +570,12 @@ void TBrowseForm::SetMusicVolume(int volume)
 {
     if (m_music)
         m_music->SetMusicVolume(volume);
+}
+
+void TBrowseForm::AttachOverview(TUebersichtForm &overview)
+{
+    m_overview = &overview;
+    overview.SetQuestionScreenSource([this]() -> TFrageFrame * {
+        return m_currentName == QStringLiteral("frage") ? qobject_cast<TFrageFrame *>(CurrentScreen()) : nullptr;
+    });
 }

@@ -73,8 +73,9 @@ public:
     // Hands over the data module (created right after the main window); the start-up step needs it.
     void AttachDataModule(TMainDataModule &dataModule);
     // The answer overview window, made once at program start; the question and result screens use it.
-    void AttachOverview(TUebersichtForm &overview) { m_overview = &overview; }
-    TUebersichtForm *Overview() const { return m_overview; }
+    // It is told who the current question screen is.
+    void AttachOverview(TUebersichtForm &overview);
+    TUebersichtForm *Overview() const override { return m_overview; }
 
     // --- steps ---
     void StartUpTimerTimer();

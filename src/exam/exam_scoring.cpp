@@ -26,18 +26,6 @@ int TMainDataModule::PointsForResult(int testKind, const QString &classCode, int
     return errorPoints == 0 ? Int22 : Int23;
 }
 
-namespace {
-
-// The solution of a number question: the text between "Lsg: " and ")" of its answer template
-// "before (Lsg: 42) after".
-QString numberSolution(const QString &answerTemplate)
-{
-    int position = 1;
-    NextToken(answerTemplate, position, QStringLiteral("Lsg: "));
-    return NextToken(answerTemplate, position, QStringLiteral(")"));
-}
-
-} // namespace
 
 void TMainDataModule::EvaluateTest()
 {
@@ -98,7 +86,7 @@ void TMainDataModule::EvaluateTest()
             break;
         case fragetyp::Number:
             // The typed text must equal the solution exactly: no trimming, no numeric comparison.
-            right = testAnswer.AsString() == numberSolution(answerTemplate.AsString());
+            right = testAnswer.AsString() == NumberSolution(answerTemplate.AsString());
             break;
         default:
             break; // never scored

@@ -14,3 +14,10 @@ QString NextToken(const QString &text, int &position, const QString &delimiter)
     position = int(found + delimiter.size()) + 1;
     return text.mid(start, found - start);
 }
+
+QString NumberSolution(const QString &answerTemplate)
+{
+    int position = 1;
+    NextToken(answerTemplate, position, QStringLiteral("Lsg: "));
+    return NextToken(answerTemplate, position, QStringLiteral(")"));
+}

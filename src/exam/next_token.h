@@ -12,3 +12,7 @@
 // Used to cut the number-answer template "before (Lsg: 42) after" on the question screen and in the
 // scoring, and by the overview window and the text-group dialog.
 QString NextToken(const QString &text, int &position, const QString &delimiter);
+
+// The solution of a number question: the text between "Lsg: " and ")" of its answer template
+// "before (Lsg: 42) after", as the scoring compares it with the typed answer.
+QString NumberSolution(const QString &answerTemplate);

@@ -8,6 +8,7 @@ class IEventPort;
 class IFileDialogPort;
 class TMainDataModule;
 class TStoredUserValues;
+class TUebersichtForm;
 struct TProgramFolders;
 
 // What a screen may ask of the main window, and nothing more: the data module, the dialogs, the
@@ -53,4 +54,7 @@ public:
     // Ends the program in order (music, goodbye, quit cue, the tables saved, temp/ emptied). The
     // question before it is the screen's.
     virtual void RequestQuit() = 0;
+
+    // The answer overview window of the question and result screens; none where there is none.
+    virtual TUebersichtForm *Overview() const { return nullptr; }
 };

@@ -161,10 +161,11 @@ TBrowseFormSetup ShellFixture::setup()
     setup.retireDelayMs = retireDelayMs;
     if (registerTestScreen) {
         setup.registerScreens = [this](TScreenRegistry &registry) {
-            registry.Register(QStringLiteral("betreutes"), QStringLiteral("BetreutesFrame"),
-                              [this](IScreenContext &context, QWidget *parent) {
-                                  return new TTestScreen(context, parent, audio);
-                              });
+            for (const QString &name : testScreenNames)
+                registry.Register(name, name.at(0).toUpper() + name.mid(1) + QStringLiteral("Frame"),
+                                  [this](IScreenContext &context, QWidget *parent) {
+                                      return new TTestScreen(context, parent, audio);
+                                  });
         };
     }
     return setup;

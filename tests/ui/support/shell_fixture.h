@@ -100,6 +100,8 @@ protected:
     QStringList beeps;
     int loopEnds = 0;
     bool registerTestScreen = true;
+    // The screens of later parts of the program that stand-ins take the place of.
+    QStringList testScreenNames{QStringLiteral("betreutes")};
     // The start-up step follows at once and retired screens go soon: no test waits on the clock
     // unless it is about the timing.
     int startUpDelayMs = 0;
