@@ -12,6 +12,7 @@
 #include "controls/picture_button.h"
 #include "core/file_dialog_port.h"
 #include "core/ports.h"
+#include "core/print_port.h"
 #include "core/program_folders.h"
 #include "core/stored_user_values.h"
 #include "data/db_module.h"
@@ -63,6 +64,12 @@ public:
     QString saveFile(const TFileDialogOptions &) override { return QString(); }
 };
 
+class NoPrinter final : public IPrintPort
+{
+public:
+    bool Print(const QString &, const std::function<void(IPrintCanvas &)> &) override { return false; }
+};
+
 // What the main window gives a screen, without the window: navigation asks the screen's two hooks as
 // the main window does; cues and music do nothing.
 class BenchContext final : public IScreenContext
@@ -81,6 +88,7 @@ public:
     IDocumentPort &Documents() const override { return m_documents; }
     IEventPort &Events() const override { return m_events; }
     IFileDialogPort &FileDialogs() const override { return m_fileDialogs; }
+    IPrintPort &Printer() const override { return m_printer; }
     TStoredUserValues &StoredValues() const override { return m_values; }
     const TProgramFolders &Folders() const override { return m_folders; }
     void ShowScreen(const QString &) override {}
@@ -109,6 +117,7 @@ private:
     mutable NoEvents m_events;
     mutable NoDocuments m_documents;
     mutable NoFileDialogs m_fileDialogs;
+    mutable NoPrinter m_printer;
     mutable TStoredUserValues m_values;
     std::unique_ptr<TMainDataModule> m_data;
 };

@@ -66,6 +66,11 @@ TBrowseForm::TBrowseForm(TBrowseFormSetup setup, QWidget *parent)
         m_ownFileDialogs = std::make_unique<TWidgetFileDialogPort>(*m_setup.dialogs);
         m_fileDialogs = m_ownFileDialogs.get();
     }
+    m_printer = m_setup.printer;
+    if (!m_printer) {
+        m_ownPrinter = std::make_unique<TWidgetPrintPort>();
+        m_printer = m_ownPrinter.get();
+    }
     m_soundPort = std::make_unique<TCueSoundPort>(m_setup.beep);
     m_folders = TProgramFolders::Below(QFileInfo(m_setup.programFilePath).absolutePath());
     m_wavePlayer = std::make_unique<TCuePlayer>(*m_setup.audio, *m_setup.random, m_folders.sounds, m_soundPort.get());

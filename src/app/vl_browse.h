@@ -3,6 +3,7 @@
 #include "app/screen_registry.h"
 #include "app/vl_uebersicht_small.h"
 #include "core/ports.h"
+#include "core/print_port.h"
 #include "core/program_folders.h"
 #include "core/stored_user_values.h"
 #include "screen/screen_context.h"
@@ -40,6 +41,8 @@ struct TBrowseFormSetup
     IDocumentPort *documents = nullptr;
     // The open and save dialogs; none given: the window system's, asking through `dialogs`.
     IFileDialogPort *fileDialogs = nullptr;
+    // The print dialog and job; none given: the window system's.
+    IPrintPort *printer = nullptr;
     IAudioBackend *audio = nullptr;
     IRandomGenerator *random = nullptr;
     std::function<void()> beep;                                  // the system's default beep
@@ -101,6 +104,7 @@ public:
     IDocumentPort &Documents() const override { return *m_setup.documents; }
     IEventPort &Events() const override { return *m_setup.events; }
     IFileDialogPort &FileDialogs() const override { return *m_fileDialogs; }
+    IPrintPort &Printer() const override { return *m_printer; }
     TStoredUserValues &StoredValues() const override { return m_storage; }
     const TProgramFolders &Folders() const override { return m_folders; }
     void ShowScreen(const QString &screenName) override;
@@ -149,6 +153,8 @@ private:
     std::unique_ptr<ScreenPort> m_screenPort;
     std::unique_ptr<IFileDialogPort> m_ownFileDialogs;
     IFileDialogPort *m_fileDialogs = nullptr;
+    std::unique_ptr<IPrintPort> m_ownPrinter;
+    IPrintPort *m_printer = nullptr;
     std::unique_ptr<TCueSoundPort> m_soundPort;
     std::unique_ptr<TCuePlayer> m_wavePlayer;
     std::unique_ptr<TMusicController> m_music;

@@ -258,7 +258,7 @@ void TPrinterCanvas::TextRect(const QRect &rectangle, const QString &text)
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_painter->save();
     m_painter->setClipRect(rectangle);
-    m_painter->drawText(rectangle, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown);
+    m_painter->drawText(rectangle, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs, shown);
     m_painter->restore();
 }
 
@@ -281,7 +281,8 @@ void TPrinterCanvas::StretchPicture(const QRect &rectangle, const TBitmap &pictu
 
 void TPrinterCanvas::NewPage()
 {
-    m_printer.newPage();
+    if (!m_printer.newPage())
+        throw VelmoraError(QStringLiteral("Druckerfehler: neue Seite nicht möglich"));
 }
 
 namespace {
@@ -303,6 +304,10 @@ bool TWidgetPrintPort::Print(const QString &title, const std::function<void(IPri
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted)
         return false;
+    // The sheet is laid out for an A4 page upright: another paper or a landscape page would cut
+    // blocks off.
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
     return runJob(printer, title, job);
 }
 

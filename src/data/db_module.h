@@ -14,6 +14,8 @@
 class IAudioBackend;
 class IDialogPort;
 class IEventPort;
+class IPrintCanvas;
+class IPrintPort;
 class IRandomGenerator;
 class IScreenPort;
 class ISoundPort;
@@ -128,6 +130,14 @@ public:
     // Replaces the running test by at most `count` distinct questions of CurrentClass, favouring the
     // ones answered least often and most often wrongly; re-seeds the generator; TestKind := 0.
     void BuildWeakQuestionTest(int count);
+    // Builds the test from the questionnaire with this ID and prints it through the print dialog as
+    // a solution sheet: six question blocks a page, headed by the questionnaire's number and class,
+    // "Seite: k von N" at the foot. False when the test is empty or the dialog was cancelled; an
+    // error of the printer ends the job and reaches the caller.
+    bool PrintQuestionnaire(int questionnaireId, IPrintPort &printer);
+    // One question block at the printer point (x0, y0), at block scale t, framed 10 pixels outside;
+    // nrInTest is the question's place in the printed questionnaire.
+    void PrintQuestionBlock(IPrintCanvas &canvas, int x0, int y0, int t, int frageId, int nrInTest);
     // Deletes every record of TestTable.
     void ClearTest();
     // "Klasse_" followed by the class code: the question's flag for that class.

@@ -6,6 +6,7 @@ class IDialogPort;
 class IDocumentPort;
 class IEventPort;
 class IFileDialogPort;
+class IPrintPort;
 class TMainDataModule;
 class TStoredUserValues;
 class TUebersichtForm;
@@ -25,6 +26,8 @@ public:
     virtual IDocumentPort &Documents() const = 0;
     virtual IEventPort &Events() const = 0;
     virtual IFileDialogPort &FileDialogs() const = 0;
+    // The print dialog and the printer chosen there.
+    virtual IPrintPort &Printer() const = 0;
     // The user's values that outlive a run (volume, music off, class, points).
     virtual TStoredUserValues &StoredValues() const = 0;
     virtual const TProgramFolders &Folders() const = 0;

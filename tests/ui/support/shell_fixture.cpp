@@ -152,6 +152,7 @@ TBrowseFormSetup ShellFixture::setup()
     setup.events = eventPort;
     setup.documents = &documents;
     setup.fileDialogs = &fileDialogs;
+    setup.printer = printer;
     setup.audio = &audio;
     setup.random = &random;
     setup.beep = [this] { beeps << QStringLiteral("beep"); };

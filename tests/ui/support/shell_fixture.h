@@ -94,6 +94,7 @@ protected:
     IEventPort *eventPort = &events; // the port the window gets; a test may give it the real one
     RecordingDocumentPort documents;
     FakeFileDialogPort fileDialogs;
+    IPrintPort *printer = nullptr; // none: the window system's print dialog
     FakeAudioBackend audio;
     FirstDraw random;
     QStringList errors;
