@@ -8,6 +8,7 @@
 //
 // The program folder (skin buttons, catalogue, pictures) is written here into a temporary folder.
 
+#include "../screen_bench_support.h"
 #include "app/vl_frage.h"
 #include "controls/picture_button.h"
 #include "core/file_dialog_port.h"
@@ -34,21 +35,6 @@
 #include <vector>
 
 namespace {
-
-class QuietDialogs final : public IDialogPort
-{
-public:
-    void showMessage(const QString &) override {}
-    void showInformation(const QString &) override {}
-    bool askYesNo(const QString &) override { return true; }
-    bool askYesNoWarning(const QString &) override { return true; }
-};
-
-class NoEvents final : public IEventPort
-{
-public:
-    void processPendingMessages() override {}
-};
 
 class NoDocuments final : public IDocumentPort
 {
@@ -122,18 +108,6 @@ private:
     std::unique_ptr<TMainDataModule> m_data;
 };
 
-void writePicture(const QString &path, int seed)
-{
-    QImage picture(450, 300, QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) {
-            const double u = x / 450.0, v = y / 300.0;
-            picture.setPixel(x, y, qRgb(int(60 + 150 * v + 30 * std::sin(11 * u + seed)), int(120 + 90 * u * v),
-                                        int(210 - 140 * v)));
-        }
-    picture.save(path, "JPEG", 85);
-}
-
 // A program folder with the screen's skin buttons and a test of 30 questions with pictures.
 struct Setup
 {
@@ -159,7 +133,7 @@ struct Setup
             data.FragenTable.Open();
         for (int id = 1; id <= 30; ++id) {
             const QString picture = QStringLiteral("bild%1.jpg").arg(id);
-            writePicture(img + QLatin1Char('/') + picture, id);
+            writeQuestionPicture(img + QLatin1Char('/') + picture, id);
             TRecordTable &fragen = data.FragenTable;
             fragen.Append();
             fragen.FieldByName(fields::fragen::ID).SetAsInteger(id);

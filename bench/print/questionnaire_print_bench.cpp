@@ -1,6 +1,7 @@
 // Printing a questionnaire of 30 questions with pictures into a PDF file through the real print
 // code: the wall time of one sheet and the size of the file. VELMORA_BENCH_PDF names a file to keep
 // the last sheet in.
+#include "../screen_bench_support.h"
 #include "app/widget_ports.h"
 #include "core/ports.h"
 #include "core/stored_user_values.h"
@@ -17,33 +18,6 @@
 #include <cmath>
 
 namespace {
-
-class QuietDialogs final : public IDialogPort
-{
-public:
-    void showMessage(const QString &) override {}
-    void showInformation(const QString &) override {}
-    bool askYesNo(const QString &) override { return true; }
-    bool askYesNoWarning(const QString &) override { return true; }
-};
-
-class NoEvents final : public IEventPort
-{
-public:
-    void processPendingMessages() override {}
-};
-
-void writePicture(const QString &path, int seed)
-{
-    QImage picture(450, 300, QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) {
-            const double u = x / 450.0, v = y / 300.0;
-            picture.setPixel(x, y, qRgb(int(60 + 150 * v + 30 * std::sin(11 * u + seed)), int(120 + 90 * u * v),
-                                        int(210 - 140 * v)));
-        }
-    picture.save(path, "JPEG", 85);
-}
 
 void BM_PrintThirtyQuestionsWithPicturesToPdf(benchmark::State &state)
 {
@@ -62,7 +36,7 @@ void BM_PrintThirtyQuestionsWithPicturesToPdf(benchmark::State &state)
     QStringList list;
     for (int id = 1; id <= 30; ++id) {
         const QString picture = QStringLiteral("bild%1.jpg").arg(id);
-        writePicture(folder.filePath(QStringLiteral("db/img/")) + picture, id);
+        writeQuestionPicture(folder.filePath(QStringLiteral("db/img/")) + picture, id);
         TRecordTable &fragen = data.FragenTable;
         fragen.Append();
         fragen.FieldByName(fields::fragen::ID).SetAsInteger(id);

@@ -6,6 +6,7 @@
 # overview, evaluates with the confirmation, quits, and finds the evaluation in db/fragen.dat.
 # Usage: frage_e2e.sh <program folder> <driver> [folder to keep the screenshots in]
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 
 source_folder="$1"
 driver="$2"
@@ -21,6 +22,7 @@ chmod 700 "$work/runtime"
 
 cat > "$work/inner.sh" <<'INNER'
 set -euo pipefail
+source "$E2E_COMMON"
 shots="$WORK/shots"
 bmp="$WORK/velmora/bmp"
 fail() { echo "FAIL: $*" >&2; import -window root "$shots/failure.png" || true; kill "$pid" 2>/dev/null || true; exit 1; }
@@ -115,33 +117,12 @@ done
 echo "evaluated after the confirmation"
 
 sleep 1.2
-xdotool mousemove $((X + 255)) $((Y + 142)) click 1
-qid="$(timeout 20 xdotool search --sync --onlyvisible --name '^Bestätigung' | head -1)" || fail "no quit question"
-sleep 0.3
-xdotool key --window "$qid" alt+j
-for _ in $(seq 1 300); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end after Ja"
-status=0
-wait "$pid" || status=$?
-[ "$status" = 0 ] || fail "exit status $status"
+# Exit, then "Ja".
+quit_with_ja
 INNER
 
-if [ -n "${ASAN_OPTIONS:-}" ]; then
-  export ASAN_OPTIONS="${ASAN_OPTIONS//strict_string_checks=1/strict_string_checks=0}"
-fi
-export WORK="$work" DRIVER="$driver" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export SDL_AUDIODRIVER=dummy
-unset QT_QPA_PLATFORM
-keep_shots() { [ -n "$shots_keep" ] && mkdir -p "$shots_keep" && cp "$work"/shots/*.png "$shots_keep"/ 2>/dev/null; true; }
-if ! xvfb-run -a -s '-screen 0 1280x1024x24' bash "$work/inner.sh"; then
-  echo "--- program output ---"; cat "$work/program.log" || true
-  keep_shots
-  exit 1
-fi
-keep_shots
+export DRIVER="$driver"
+run_inner_under_xvfb
 
 # The evaluation reached the catalogue: every question of the questionnaire was counted once.
 "$tables_tool" dump "$work/velmora/db/fragen.dat" > "$work/fragen.json"

@@ -5,6 +5,7 @@
 # screen again -> quit.
 # Usage: nachschlagen_e2e.sh <program folder> [folder to keep the screenshots in]
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 
 source_folder="$1"
 shots_keep="${2:-${E2E_SHOT_DIR:-}}"
@@ -18,6 +19,7 @@ chmod 700 "$work/runtime"
 
 cat > "$work/inner.sh" <<'INNER'
 set -euo pipefail
+source "$E2E_COMMON"
 program="$WORK/velmora/velmora"
 shots="$WORK/shots"
 bmp="$WORK/velmora/bmp"
@@ -67,36 +69,8 @@ check "back on the look-up screen" 400 100 "$bmp/GUI_nachschlagen.bmp" 400 100
 kill -0 "$pid" 2>/dev/null || fail "the program ended"
 
 # Exit, then "Ja".
-xdotool mousemove $((X + 255)) $((Y + 142)) click 1
-qid="$(timeout 20 xdotool search --sync --onlyvisible --name '^Bestätigung' | head -1)" || fail "no quit question"
-sleep 0.3
-xdotool key --window "$qid" alt+j
-for _ in $(seq 1 300); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end after Ja"
-status=0
-wait "$pid" || status=$?
-[ "$status" = 0 ] || fail "exit status $status"
+quit_with_ja
 INNER
 
-# Under AddressSanitizer: the X keyboard library reads its keymap with strndup past a buffer that
-# is not NUL-terminated, which the strict string check reports inside that system library.
-if [ -n "${ASAN_OPTIONS:-}" ]; then
-  export ASAN_OPTIONS="${ASAN_OPTIONS//strict_string_checks=1/strict_string_checks=0}"
-fi
-export WORK="$work" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export SDL_AUDIODRIVER=dummy
-unset QT_QPA_PLATFORM
-keep_shots() {
-  [ -n "$shots_keep" ] || return 0
-  mkdir -p "$shots_keep" && cp "$work"/shots/*.png "$shots_keep"/ 2>/dev/null || true
-}
-if ! xvfb-run -a -s '-screen 0 1280x1024x24' bash "$work/inner.sh"; then
-  echo "--- program output ---"; cat "$work/program.log" || true
-  keep_shots
-  exit 1
-fi
-keep_shots
+run_inner_under_xvfb
 echo "PASS"
