@@ -1,6 +1,7 @@
 // Building the running test: from a questionnaire, from a questionnaire drawn at random, and the
 // short test of weak questions.
 #include "core/random_generator.h"
+#include "core/saturating.h"
 #include "data/db_module.h"
 #include "data/table_fields.h"
 #include "exam/question_list.h"
@@ -101,7 +102,7 @@ void TMainDataModule::BuildRandomQuestionnaireTest()
             const qint64 d = durchgefallen.AsInteger();
             SortTable.Append();
             sortId.SetAsInteger(id.AsInteger());
-            sortValue.SetAsInteger(int(nearest(0.5 * double(d) + 0.1 * double(b)) - (f + b + d)));
+            sortValue.SetAsInteger(ClampToInt32(nearest(0.5 * double(d) + 0.1 * double(b)) - (f + b + d)));
             SortTable.Post();
             // The class's last questionnaire in table order decides, whichever one is drawn.
             ReadyFlag = f + b >= 3;
@@ -149,7 +150,7 @@ void TMainDataModule::BuildWeakQuestionTest(int count)
             SortTable.Append();
             sortId.SetAsInteger(id.AsInteger());
             sortValue.SetAsInteger(
-                int(nearest(0.5 * double(falsch.AsInteger())) - qint64(bearbeitet.AsInteger())));
+                ClampToInt32(nearest(0.5 * double(falsch.AsInteger())) - qint64(bearbeitet.AsInteger())));
             SortTable.Post();
         }
 

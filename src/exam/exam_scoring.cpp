@@ -1,12 +1,11 @@
 // Scoring the running test: the pass rule, the points a result earns, and the evaluation that
 // updates the learning statistics, books the points and shows the result screen.
 #include "core/ports.h"
+#include "core/saturating.h"
 #include "data/db_module.h"
 #include "data/table_fields.h"
 #include "exam/next_token.h"
 
-#include <algorithm>
-#include <limits>
 #include <optional>
 
 bool TMainDataModule::IsFailed(const QString &classCode, int errorPoints, int wrongCount)
@@ -75,7 +74,7 @@ void TMainDataModule::EvaluateTest()
             continue;
         }
         FragenTable.Edit();
-        bearbeitet.SetAsInteger(bearbeitet.AsInteger() + 1);
+        bearbeitet.SetAsInteger(SaturatingAdd(bearbeitet.AsInteger(), 1));
         std::optional<bool> right;
         switch (questionType.AsInteger()) {
         case fragetyp::Choice:
@@ -93,9 +92,9 @@ void TMainDataModule::EvaluateTest()
         }
         if (right.has_value()) {
             if (*right) {
-                falsch.SetAsInteger(falsch.AsInteger() - 1);
+                falsch.SetAsInteger(SaturatingAdd(falsch.AsInteger(), -1));
             } else {
-                falsch.SetAsInteger(falsch.AsInteger() + 1);
+                falsch.SetAsInteger(SaturatingAdd(falsch.AsInteger(), 1));
                 ++wrongCount;
                 errorPoints += fehlerpunkte.AsInteger();
             }
@@ -103,12 +102,10 @@ void TMainDataModule::EvaluateTest()
         FragenTable.Post();
     }
 
-    const int e = int(
-        std::clamp<qint64>(errorPoints, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    const int e = ClampToInt32(errorPoints);
     LastPoints = PointsForResult(TestKind, CurrentClass, e, wrongCount);
     const qint64 total = qint64(GetPimpPoints()) + LastPoints;
-    SetPimpPoints(
-        int(std::clamp<qint64>(total, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
+    SetPimpPoints(ClampToInt32(total));
     LastErrorPoints = e;
     LastWrongCount = wrongCount;
 
@@ -125,7 +122,7 @@ void TMainDataModule::EvaluateTest()
                 counter = e <= 0 ? fields::frageboegen::Fehlerlos : fields::frageboegen::Bestanden;
             TField field = FrageboegenTable.FieldByName(counter);
             FrageboegenTable.Edit();
-            field.SetAsInteger(field.AsInteger() + 1);
+            field.SetAsInteger(SaturatingAdd(field.AsInteger(), 1));
             FrageboegenTable.Post();
         }
     }

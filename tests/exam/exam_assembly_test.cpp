@@ -3,6 +3,7 @@
 #include "exam_fixture.h"
 
 #include <array>
+#include <limits>
 
 namespace {
 
@@ -227,6 +228,23 @@ TEST_F(TestAssembly, WeakQuestionsAreTakenInDrawOrderWalkingBack)
     EXPECT_EQ(m_scripted.reseeds, 1);
     EXPECT_EQ(module().TestKind, 0);
     EXPECT_FALSE(module().SortTable.Active());
+}
+
+TEST_F(TestAssembly, CountersAtTheirLimitsRankAsTheMostPractisedNotTheLeast)
+{
+    // A draw value beyond the 32-bit range takes its nearest end instead of wrapping round to the top.
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    addQuestion({.id = 1, .falsch = kMin, .bearbeitet = kMax});
+    addQuestion({.id = 2});
+    m_scripted.push(1);
+    module().BuildWeakQuestionTest(1);
+    EXPECT_EQ(testQuestions(), QList<int>{2});
+
+    const int worn = addQuestionnaire(QStringLiteral("B"), QStringLiteral("1"), kMax, kMax, kMax);
+    const int fresh = addQuestionnaire(QStringLiteral("B"), QStringLiteral("2"));
+    EXPECT_EQ(questionnaireAfterSteps(0), fresh);
+    EXPECT_EQ(questionnaireAfterSteps(1), worn);
 }
 
 TEST_F(TestAssembly, WeakQuestionWalkThatReachesTheFirstRecordEndsTheTest)

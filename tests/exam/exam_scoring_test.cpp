@@ -3,6 +3,9 @@
 #include "sound/cue_sound_port.h"
 #include "sound/fake_audio_backend.h"
 
+#include <limits>
+#include <utility>
+
 namespace {
 
 class TestEvaluation : public ExamTest
@@ -263,6 +266,35 @@ TEST_F(TestEvaluation, StatisticsCountEveryEvaluatedQuestion)
     EXPECT_EQ(question(3, "Bearbeitet"), 1);
     EXPECT_EQ(question(4, "Bearbeitet"), 1);
     EXPECT_EQ(module().LastWrongCount, 1);
+}
+
+TEST_F(TestEvaluation, CountersStopAtTheirLimits)
+{
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    addQuestion({.id = 1, .falsch = kMax, .bearbeitet = kMax}); // answered wrongly once more
+    addQuestion({.id = 2, .falsch = kMin, .bearbeitet = kMax}); // answered rightly once more
+    shortTest({1, 2});
+    tick(1, false, false, false);
+    tick(2, true, false, false);
+    module().EvaluateTest();
+    EXPECT_EQ(question(1, "Falsch"), kMax);
+    EXPECT_EQ(question(1, "Bearbeitet"), kMax);
+    EXPECT_EQ(question(2, "Falsch"), kMin);
+    EXPECT_EQ(question(2, "Bearbeitet"), kMax);
+
+    // Each of the questionnaire's three counters, raised by a faultless, a passed and a failed test.
+    addQuestion({.id = 3, .fehlerpunkte = 5});
+    for (const auto &[wrongAnswers, field] :
+         {std::pair{0, "Fehlerlos"}, std::pair{1, "Bestanden"}, std::pair{3, "Durchgefallen"}}) {
+        const int id = addQuestionnaire(QStringLiteral("B"), QStringLiteral("3\r\n3\r\n3"), kMax, kMax, kMax);
+        module().TestKind = 1;
+        module().BuildTestFromQuestionnaire(id);
+        for (int nr = 1; nr <= 3; ++nr)
+            tick(nr, nr > wrongAnswers, false, false);
+        module().EvaluateTest();
+        EXPECT_EQ(counter(id, field), kMax) << field;
+    }
 }
 
 TEST_F(TestEvaluation, ShortTestNeverTouchesQuestionnaireCounters)
