@@ -197,7 +197,7 @@ void TEinstellungenFrame::ImportButtonClick()
     data.SetsTable.FieldByName(fs::Editierbar).SetAsBoolean(false);
     data.SetsTable.FieldByName(fs::Freispielbar).SetAsBoolean(true);
     data.SetsTable.Post();
-    data.SaveSetTables();
+    data.SaveProgress(TProgressTable::Sets | TProgressTable::Bilder);
     if (!skipped.isEmpty())
         Context().Dialogs().showMessage(QStringLiteral("Einige Bilder des Sets wurden nicht importiert:\r\n\r\n") +
                                         skipped.join(QStringLiteral("\r\n")));
@@ -244,4 +244,6 @@ void TEinstellungenFrame::ResetButtonClick()
         context.Dialogs().showMessage(QStringLiteral("Beim Zurücksetzen ging etwas schief:\r\n\r\n") +
                                       failures.join(QStringLiteral("\r\n")));
     context.ReloadAfterReset();
+    // The account is empty now: a crash must not bring the old points back to the fresh sets.
+    DataModule()->SaveProgress({});
 }

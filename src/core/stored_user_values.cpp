@@ -63,6 +63,7 @@ QString TStoredUserValues::exeSettingsFilePath()
 
 void TStoredUserValues::Restore()
 {
+    m_restored = true;
     QSettings store(settingsFilePath(), QSettings::IniFormat);
     store.beginGroup(kGroup);
     bool ok = false;

@@ -5,8 +5,9 @@
 // What belongs to the user and outlives a run: the points account, the music volume, the music-off
 // flag and the licence class in force. On Linux they live in a per-user INI file in the XDG config
 // folder named after the program file ("velmora.ini"), group "TBrowseForm", every value as text.
-// They are read when the main window is first shown and written once when the program ends; in
-// between the running program works on the copies held here.
+// They are read when the main window is first shown and written when the program ends and after
+// every step that changes the user's progress; in between the running program works on the copies
+// held here.
 class TStoredUserValues
 {
 public:
@@ -25,6 +26,8 @@ public:
     // one found once does not cost the user's values at every later start.
     // False when the settings file could not be written.
     bool Write() const;
+    // Whether Restore() has run: before that the values held here are a fresh user's, not this user's.
+    bool isRestored() const { return m_restored; }
     // Records where the program file lies (value "Exe"), at every start.
     void WriteExe() const;
 
@@ -45,4 +48,5 @@ public:
 
 private:
     QString m_programFilePath;
+    bool m_restored = false;
 };

@@ -3,6 +3,7 @@
 #include "core/program_folders.h"
 #include "data/record_table.h"
 
+#include <QFlags>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -33,6 +34,18 @@ struct TModulePorts
     IEventPort *events = nullptr;
     IAudioBackend *audio = nullptr; // the music engine plays through it; none: no music engine
 };
+
+// The tables a step of the user changed, as SaveProgress writes them.
+enum class TProgressTable : quint8 {
+    Fragen = 0x01,      // fragen.dat: the learning statistics
+    Frageboegen = 0x02, // frageboegen.dat: the questionnaire counters
+    Sets = 0x04,        // sets.dat
+    Bilder = 0x08,      // bilder.dat
+    Texte = 0x10,       // texte.dat
+    TextGruppen = 0x20, // textgruppen.dat
+};
+Q_DECLARE_FLAGS(TProgressTables, TProgressTable)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TProgressTables)
 
 // The kinds of test (TMainDataModule::TestKind).
 namespace testkind {
@@ -109,6 +122,16 @@ public:
     // all were saved). Tables that were never loaded hold nothing worth keeping and are not saved
     // (their files would be emptied).
     QStringList SaveTables(const QString &dataFolder);
+    // Keeps the user's progress safe from a crash: writes the changed tables into db/, each with all its
+    // records whatever filter a screen has on it (the filters stay as they are), then the stored user
+    // values (points, volume, music switch) with the class in force. Every file is replaced whole or
+    // not at all, through the same savers as the shutdown. Called after each step that changes
+    // progress: an evaluation, a purchase, a change of the class, an import, a change in the set
+    // editor; pass no table when only the stored values changed. Tables never loaded and stored values
+    // never restored are not written (they would replace the user's files with nothing). Returns one
+    // text per file that could not be written; those are also shown in one message, and what they
+    // hold stays in memory for the next save.
+    QStringList SaveProgress(TProgressTables changed);
     // Posts the record of every table that is being edited or inserted.
     void PostPendingEdits();
     // The points account, the stored value "PimpPoints"; a value never set counts as 0.
@@ -214,6 +237,8 @@ public:
 private:
     void AddPictureFile(const QString &sourcePath, const QString &pictureName, int setId, bool setHasGirlName);
     bool DeletePictureUnsaved(int id);
+    // Unlocks the set of the current picture when every picture BilderTable shows is unlocked.
+    bool UnlockSetOfCompletedPictures();
     void RemoveSetWithPictures(int setId);
     QString FreePictureName() const;
     void ShowMessage(const QString &text) const;

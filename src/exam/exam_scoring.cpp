@@ -127,6 +127,12 @@ void TMainDataModule::EvaluateTest()
         }
     }
 
+    // What the test earned is on disk before its result is shown.
+    TProgressTables changed = TProgressTable::Fragen;
+    if (TestKind != testkind::ShortTest)
+        changed |= TProgressTable::Frageboegen;
+    SaveProgress(changed);
+
     if (ISoundPort *sounds = Ports().sounds)
         sounds->playCue(CueList(LastPassed ? QStringLiteral("snd_pimp") : QStringLiteral("snd_versager")));
     if (IScreenPort *screens = Ports().screens)

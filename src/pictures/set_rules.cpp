@@ -72,6 +72,7 @@ bool TMainDataModule::BuySet()
     SetsTable.FieldByName(fs::Freigespielt).SetAsBoolean(true);
     SetsTable.Post();
     SetPimpPoints(int(account - price));
+    SaveProgress(TProgressTable::Sets);
     return true;
 }
 
@@ -87,17 +88,25 @@ bool TMainDataModule::BuyPicture()
     BilderTable.FieldByName(fb::Freigespielt).SetAsBoolean(true);
     BilderTable.Post();
     SetPimpPoints(int(account - price));
+    if (UnlockSetOfCompletedPictures())
+        SaveProgress(TProgressTable::Bilder | TProgressTable::Sets);
+    else
+        SaveProgress(TProgressTable::Bilder);
+    return true;
+}
 
+bool TMainDataModule::UnlockSetOfCompletedPictures()
+{
     // The set is unlocked with its last locked picture; the cursor of BilderTable stays put.
     const int unlocked = BilderTable.FieldIndex(fb::Freigespielt);
     for (int row = 0, count = BilderTable.RecordCount(); row < count; ++row) {
         if (!BilderTable.VisibleValue(row, unlocked).toBool())
-            return true;
+            return false;
     }
     const int setId = BilderTable.FieldByName(fb::SetID).AsInteger();
     if (SetsTable.IsEmpty() || SetsTable.FieldByName(fs::ID).AsInteger() != setId) {
         if (!SetsTable.Locate(QString(fs::ID), setId))
-            return true;
+            return false;
     }
     SetsTable.Edit();
     SetsTable.FieldByName(fs::Freigespielt).SetAsBoolean(true);
