@@ -11,9 +11,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick poppler-utils unzip fonts-dejavu-core fonts-liberation2
   sox libsox-fmt-all
+  desktop-file-utils appstream
 )
 if [ "${1:-}" = "--with-fuzz" ]; then
-  packages+=(clang libclang-rt-14-dev)
+  packages+=(clang libclang-rt-14-dev zip)
 fi
 
 missing=()
