@@ -109,7 +109,8 @@ void TBitmap::allocate(int width, int height, int bitsPerPixel)
 {
     width = std::max(width, 0);
     height = std::max(height, 0);
-    if (qint64(width) * qint64(height) > kMaxBitmapPixels)
+    // An empty side counts as one: the rows of a bitmap 0 pixels wide are still walked one by one.
+    if (qint64(std::max(width, 1)) * qint64(std::max(height, 1)) > kMaxBitmapPixels)
         throw VelmoraError(QStringLiteral("Bitmap ist zu groß (%1 × %2 Bildpunkte)").arg(width).arg(height));
     m_width = width;
     m_height = height;

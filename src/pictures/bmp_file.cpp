@@ -112,7 +112,9 @@ TBitmap DecodeBmp(const QByteArray &data)
 
     const bool bottomUp = height > 0;
     height = qAbs(height);
-    if (width < 0 || width * height > kMaxBitmapPixels)
+    // A side of length 0 counts as 1: a picture 0 pixels wide but billions of rows high is no picture
+    // worth walking through row by row.
+    if (width < 0 || qMax<qint64>(width, 1) * qMax<qint64>(height, 1) > kMaxBitmapPixels)
         invalidBitmap();
     const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
     const qint64 rowBytes = (width * bitsPerPixel + 7) / 8;

@@ -101,6 +101,12 @@ TEST(BmpRead, DamagedFilesAreRefused)
     QByteArray huge = good;
     huge[21] = 0x7F; // width 2^31 - ...
     EXPECT_EQ(errorOf([&] { DecodeBmp(huge); }), invalid);
+    // No pixel wide but almost 2^31 rows high: refused at once instead of walking every empty row.
+    const QByteArray tall = QByteArray::fromBase64(
+        "Qk2uAAAAAAEaADYABwAoAAAAAAAAAAAAc3IHQhAAAAAAAAD9/wAANQDZAAAAAAAAAABdenNyB0JNrgAAAL4=");
+    EXPECT_EQ(errorOf([&] { DecodeBmp(tall); }), invalid);
+    EXPECT_EQ(errorOf([] { TBitmap(0, int(kMaxBitmapPixels) + 1, TPixelFormat::Bits24); }).left(18),
+              QStringLiteral("Bitmap ist zu groß"));
 }
 
 TEST(BmpFiles, FilesAreWrittenAndReadWithTheProgramsMessages)
