@@ -18,6 +18,27 @@ namespace {
 
 constexpr int LargeCatalogue = 20000;
 
+void copyValue(TField field, const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        field.SetAsBoolean(value.toBool());
+        break;
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        field.SetAsInteger(value.toInt());
+        break;
+    case QMetaType::Double:
+        field.SetAsFloat(value.toDouble());
+        break;
+    case QMetaType::QString:
+        field.SetAsString(value.toString());
+        break;
+    default: // null, or a kind the catalogue does not hold
+        break;
+    }
+}
+
 // A program whose tables are the shipped ones, loaded as at a start; with a catalogue grown to
 // 20,000 questions when asked.
 struct Installation
@@ -33,15 +54,18 @@ struct Installation
         stored.Restore();
         module = std::make_unique<TMainDataModule>(stored, TModulePorts{}, folder.path());
         module->LoadTables(db);
+        // The added questions are copies of the last shipped one, every field, under IDs of their own.
         TRecordTable &questions = module->FragenTable;
         questions.Last();
-        const QString text = questions.FieldByName(fields::fragen::Frage).AsString();
-        TField id = questions.FieldByName(fields::fragen::ID);
-        TField frage = questions.FieldByName(fields::fragen::Frage);
+        QList<QVariant> model;
+        for (int field = 0; field < questions.FieldCount(); ++field)
+            model << questions.Field(field).AsVariant();
+        const int idIndex = questions.FieldByName(fields::fragen::ID).Index();
         for (int next = questions.RecordCount() + 1; large && questions.RecordCount() < LargeCatalogue; ++next) {
             questions.Append();
-            id.SetAsInteger(100000 + next);
-            frage.SetAsString(text);
+            for (int field = 0; field < questions.FieldCount(); ++field)
+                copyValue(questions.Field(field), model[field]);
+            questions.Field(idIndex).SetAsInteger(100000 + next);
             questions.Post();
         }
     }
