@@ -9,6 +9,7 @@
 #include "controls/show_picture_form.h"
 #include "controls/table_model.h"
 #include "controls/table_view_binding.h"
+#include "controls/wertung_frame.h"
 #include "core/file_dialog_port.h"
 #include "core/ports.h"
 #include "core/velmora_error.h"
@@ -166,6 +167,7 @@ TGirlsEditorFrame::TGirlsEditorFrame(IScreenContext &context, QWidget *parent)
     DBEdit2 = Placed(new QLineEdit(SetPropsGroupBox), l::DBEdit2);
     DBEdit2->setFont(LayoutFontPx(l::kFontPixels, TFontStyle::Bold));
     Label3 = label(SetPropsGroupBox, l::Label3, "Wertung:");
+    WertungFrame1 = Placed(new TWertungFrame(SkinFolder(), SetPropsGroupBox), l::WertungFrame1);
     Label4 = label(SetPropsGroupBox, l::Label4, "e-mail:");
     DBEdit3 = Placed(new QLineEdit(SetPropsGroupBox), l::DBEdit3);
     Label5 = label(SetPropsGroupBox, l::Label5, "website:");
@@ -188,6 +190,7 @@ TGirlsEditorFrame::TGirlsEditorFrame(IScreenContext &context, QWidget *parent)
     Label7 = label(BilderGroupBox, l::Label7, "NrInSet:");
     DBText1 = Placed(new QLabel(BilderGroupBox), l::DBText1);
     Label8 = label(BilderGroupBox, l::Label8, "Wertung:");
+    WertungFrame2 = Placed(new TWertungFrame(SkinFolder(), BilderGroupBox), l::WertungFrame2);
     Label9 = label(BilderGroupBox, l::Label9, "Bild:");
     Button6 = button(BilderGroupBox, l::Button6, "anzeigen");
     Image1 = Placed(new TPictureBox(BilderGroupBox), l::Image1);
@@ -252,6 +255,12 @@ void TGirlsEditorFrame::HomeAction()
 
 void TGirlsEditorFrame::OnCreation()
 {
+    for (auto [stars, handler] : {std::pair{WertungFrame1, &TGirlsEditorFrame::SetStarsChanged},
+                                  std::pair{WertungFrame2, &TGirlsEditorFrame::PictureStarsChanged}}) {
+        stars->ResetStars();
+        stars->ReadOnly = false;
+        stars->OnValueChange = [this, handler](TWertungFrame &control) { (this->*handler)(control.Value); };
+    }
     DataModule()->SetsTable.First();
 }
 
@@ -360,11 +369,18 @@ void TGirlsEditorFrame::SetChanged()
         SetPropsGroupBox->hide();
         BilderGroupBox->hide();
     }
+    // While a star click is written, the stars already show it.
+    if (!Updating)
+        WertungFrame1->SetValue(data.SetsTable.IsEmpty() ? 0 : data.SetsTable.FieldByName(fs::Wertung).AsInteger());
 }
 
 void TGirlsEditorFrame::PictureChanged()
 {
     TRecordTable &pictures = DataModule()->BilderTable;
+    // Without a picture there is nothing to rate: its stars take no click.
+    WertungFrame2->ReadOnly = !HasPicture();
+    if (!Updating)
+        WertungFrame2->SetValue(pictures.IsEmpty() ? 0 : pictures.FieldByName(fb::Wertung).AsInteger());
     const QString path = pictures.IsEmpty() ? QString()
                                             : DataModule()->SetPicturePath(pictures.FieldByName(fb::Bild).AsString());
     if (!path.isEmpty() && QFileInfo(path).isFile()) {

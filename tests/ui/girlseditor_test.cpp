@@ -1,6 +1,7 @@
 #include "app/vl_girlseditor.h"
 #include "app/vl_newset.h"
 #include "app/vl_textgruppen.h"
+#include "controls/wertung_frame.h"
 #include "controls/picture_box.h"
 #include "core/velmora_error.h"
 #include "data/record_table.h"
@@ -232,7 +233,8 @@ TEST_F(GirlsEditorTest, ControlsOfAnEmptyListCreateNothing)
     editor->Button4->click();
     editor->DeleteBildButton->click();
     editor->Button6->click();
-    editor->PictureStarsChanged(4);
+    QTest::mouseClick(editor->WertungFrame2->Star(4), Qt::LeftButton);
+    EXPECT_FALSE(editor->WertungFrame2->IsLit(1));
     QTest::keyClicks(editor->DBMemo1, QStringLiteral("Text"));
     data->PostPendingEdits();
     EXPECT_EQ(allPictures(), 4);
@@ -269,11 +271,21 @@ TEST_F(GirlsEditorTest, AClearedSetNameIsReportedByTheNextCheck)
 TEST_F(GirlsEditorTest, StarClicksWriteTheRatingAtOnceAndKeepIt)
 {
     openEditor();
-    editor->SetStarsChanged(3);
-    ASSERT_TRUE(data->BilderTable.Locate(fb::NrInSet, 2));
-    editor->PictureStarsChanged(4);
+    EXPECT_TRUE(editor->WertungFrame1->IsLit(2));
+    EXPECT_FALSE(editor->WertungFrame1->IsLit(3));
+    QTest::mouseClick(editor->WertungFrame1->Star(3), Qt::LeftButton);
     EXPECT_EQ(data->SetsTable.FieldByName(fs::Wertung).AsInteger(), 3);
+    EXPECT_TRUE(editor->WertungFrame1->IsLit(3));
+    ASSERT_TRUE(data->BilderTable.Locate(fb::NrInSet, 2));
+    EXPECT_TRUE(editor->WertungFrame2->IsLit(1));
+    QTest::mouseClick(editor->WertungFrame2->Star(4), Qt::LeftButton);
+    EXPECT_TRUE(editor->WertungFrame2->IsLit(4));
     EXPECT_FALSE(editor->Updating);
+    // Another picture shows its own rating, and coming back shows the one clicked.
+    data->BilderTable.First();
+    EXPECT_FALSE(editor->WertungFrame2->IsLit(2));
+    ASSERT_TRUE(data->BilderTable.Locate(fb::NrInSet, 2));
+    EXPECT_TRUE(editor->WertungFrame2->IsLit(4));
     browse->ShowScreen(QStringLiteral("welcome"));
     chooseSet("Eigenes");
     EXPECT_EQ(data->SetsTable.FieldByName(fs::Wertung).AsInteger(), 3);
