@@ -1,6 +1,7 @@
 #include "app/screen_registry.h"
 #include "app/vl_einstellungen.h"
 #include "app/vl_frage.h"
+#include "app/vl_girlseditor.h"
 #include "app/vl_nachschlagen.h"
 #include "app/vl_welcome.h"
 #include "data/db_module.h"
@@ -11,6 +12,8 @@ void RegisterStandardScreens(TScreenRegistry &registry)
                       [](IScreenContext &context, QWidget *parent) { return new TWelcomeFrame(context, parent); });
     registry.Register(QStringLiteral("einstellungen"), QStringLiteral("EinstellungenFrame"),
                       [](IScreenContext &context, QWidget *parent) { return new TEinstellungenFrame(context, parent); });
+    registry.Register(QStringLiteral("girlseditor"), QStringLiteral("GirlsEditorFrame"),
+                      [](IScreenContext &context, QWidget *parent) { return new TGirlsEditorFrame(context, parent); });
     registry.Register(QStringLiteral("nachschlagen"), QStringLiteral("NachschlagenFrame"),
                       [](IScreenContext &context, QWidget *parent) { return new TNachschlagenFrame(context, parent); });
     // The question screen shows the first question of the running test once it is on screen.

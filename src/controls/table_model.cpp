@@ -73,12 +73,22 @@ QVariant TTableModel::data(const QModelIndex &index, int role) const
     return m_table.VisibleValue(index.row(), fieldIndex);
 }
 
+void TTableModel::SetColumnTitle(int column, const QString &title)
+{
+    if (column < 0 || column >= m_fieldNames.size())
+        return;
+    while (m_titles.size() <= column)
+        m_titles << QString();
+    m_titles[column] = title;
+    Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+}
+
 QVariant TTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal && section >= 0 && section < m_fieldNames.size())
-        return m_fieldNames[section];
+        return section < m_titles.size() && !m_titles[section].isEmpty() ? m_titles[section] : m_fieldNames[section];
     if (orientation == Qt::Vertical && section >= 0 && section < rowCount())
         return section + 1;
     return {};

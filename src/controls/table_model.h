@@ -25,6 +25,8 @@ public:
     // Makes a column editable in place: a value set through the model edits the record of its row
     // (which becomes current) and stays in edit mode until the table posts it.
     void SetColumnEditable(int column, bool editable);
+    // The caption of a column's header (the field name unless set).
+    void SetColumnTitle(int column, const QString &title);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -53,6 +55,7 @@ private:
     QStringList m_fieldNames;
     std::vector<int> m_fieldIndexes;
     std::vector<bool> m_editable;
+    QStringList m_titles;
     std::vector<int> m_records; // record numbers of the rows, as the views know them
     quint64 m_generation = ~quint64(0);
     bool m_wasActive = false;

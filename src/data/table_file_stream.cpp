@@ -88,6 +88,24 @@ QString DecodeWindows1252(const char *data, qsizetype size)
     return text;
 }
 
+QByteArray EncodeWindows1252(const QString &text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        char byte = '?';
+        if (c < 0x80 || (c >= 0xA0 && c < 0x100)) {
+            byte = char(c);
+        } else {
+            const auto *found = std::find(std::begin(windows1252High), std::end(windows1252High), c);
+            if (found != std::end(windows1252High))
+                byte = char(0x80 + (found - std::begin(windows1252High)));
+        }
+        bytes[i] = byte;
+    }
+    return bytes;
+}
+
 // ---------------------------------------------------------------- reading
 
 TTableStreamReader::TTableStreamReader(QIODevice &device) : m_device(device), m_buffer(size_t(bufferSize)) {}

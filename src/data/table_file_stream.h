@@ -26,6 +26,8 @@ public:
 // Windows-1252 at the file edge: bytes to characters and back. The five bytes Windows-1252 leaves
 // undefined map to the control characters of the same number, so every byte survives a round trip.
 QString DecodeWindows1252(const char *data, qsizetype size);
+// Characters Windows-1252 cannot hold become "?".
+QByteArray EncodeWindows1252(const QString &text);
 
 // Reads tagged values from a device through a 16 KB buffer. Every fault throws VelmoraError:
 // "Stream-Lesefehler" when the data ends inside a value, "Ungültiger Eigenschaftswert" for a tag

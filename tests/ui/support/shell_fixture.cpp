@@ -59,6 +59,8 @@ void ShellFixture::writeSkin()
     WriteTestBitmap(bmp + QStringLiteral("/GUI_pimpseite.bmp"), QSize(253, 19), QColor(0xF0, 0xA0, 0x00));
     WriteTestBitmap(bmp + QStringLiteral("/GUI_welcome.bmp"), QSize(966, 566), QColor(0xE0, 0xE8, 0xF0));
     WriteTestBitmap(bmp + QStringLiteral("/GUI_goodbye.bmp"), QSize(644, 484), QColor(0x80, 0x80, 0x80));
+    WriteTestBitmap(bmp + QStringLiteral("/star.bmp"), QSize(31, 36), QColor(0xFA, 0xC8, 0x14));
+    WriteTestBitmap(bmp + QStringLiteral("/star_deaktiviert.bmp"), QSize(31, 36), QColor(0x78, 0x78, 0x78));
 }
 
 namespace {
