@@ -7,7 +7,7 @@
 set -euo pipefail
 program="$1" tool="$2" out="$3"
 source_dir="$(cd "$(dirname "$0")/.." && pwd)"
-mkdir -p "$out"/corpus-{version-ini,playlist,bmp,jpeg,skin}
+mkdir -p "$out"/corpus-{version-ini,playlist,bmp,jpeg,skin,text-group}
 
 cp "$program/version.ini" "$out/corpus-version-ini/shipped.ini"
 cp "$source_dir/delivery/version.ini" "$out/corpus-version-ini/source.ini"
@@ -16,6 +16,10 @@ printf '#EXTM3U\r\n#EXTINF:123,Abendfahrt\r\nabendfahrt.wav\r\nhttp://radio.exam
   > "$out/corpus-playlist/list.m3u"
 printf '[playlist]\r\nNumberOfEntries=2\r\nFile1=landstrasse.wav\r\nTitle1=Landstrasse\r\nFile2=https://radio.example.org/live\r\nVersion=2\r\n' \
   > "$out/corpus-playlist/list.pls"
+
+# Text-group files as the set editor writes and reads them.
+printf 'Hallo %%s!;Zeile eins\r\nZeile zwei;;Gr\xfc\xdfe \x80;\r\n' > "$out/corpus-text-group/group.txt"
+printf 'ohne Trenner\nzweite Zeile\r' > "$out/corpus-text-group/plain.txt"
 
 # The question pictures (shipped JPEGs), the smallest ones, and BMPs made from them at a few depths.
 n=0
