@@ -1,6 +1,8 @@
 #include "app/screen_registry.h"
+#include "app/vl_bilder.h"
 #include "app/vl_einstellungen.h"
 #include "app/vl_frage.h"
+#include "app/vl_galerie.h"
 #include "app/vl_girlseditor.h"
 #include "app/vl_nachschlagen.h"
 #include "app/vl_welcome.h"
@@ -16,6 +18,10 @@ void RegisterStandardScreens(TScreenRegistry &registry)
                       [](IScreenContext &context, QWidget *parent) { return new TGirlsEditorFrame(context, parent); });
     registry.Register(QStringLiteral("nachschlagen"), QStringLiteral("NachschlagenFrame"),
                       [](IScreenContext &context, QWidget *parent) { return new TNachschlagenFrame(context, parent); });
+    registry.Register(QStringLiteral("galerie"), QStringLiteral("GalerieFrame"),
+                      [](IScreenContext &context, QWidget *parent) { return new TGalerieFrame(context, parent); });
+    registry.Register(QStringLiteral("bilder"), QStringLiteral("BilderFrame"),
+                      [](IScreenContext &context, QWidget *parent) { return new TBilderFrame(context, parent); });
     // The question screen shows the first question of the running test once it is on screen.
     registry.Register(
         QStringLiteral("frage"), QStringLiteral("FrageFrame"),

@@ -274,10 +274,16 @@ TBitmap ConvertBitmap(const TBitmap &source, TPixelFormat format)
 
 void DrawBitmap(TBitmap &target, int x, int y, const TBitmap &source)
 {
-    const int left = std::max(x, 0);
-    const int top = std::max(y, 0);
-    const int right = int(std::min<qint64>(qint64(x) + source.width(), target.width()));
-    const int bottom = int(std::min<qint64>(qint64(y) + source.height(), target.height()));
+    DrawBitmapClipped(target, x, y, source, TRect{0, 0, target.width(), target.height()});
+}
+
+void DrawBitmapClipped(TBitmap &target, int x, int y, const TBitmap &source, const TRect &clip)
+{
+    const int left = std::max({x, 0, clip.x});
+    const int top = std::max({y, 0, clip.y});
+    const int right = int(std::min({qint64(x) + source.width(), qint64(target.width()), qint64(clip.x) + clip.width}));
+    const int bottom =
+        int(std::min({qint64(y) + source.height(), qint64(target.height()), qint64(clip.y) + clip.height}));
     if (left >= right || top >= bottom)
         return;
     const bool sameFormat = source.bitsPerPixel() == target.bitsPerPixel() && source.masks() == target.masks()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/fit_rect.h"
+
 #include <QtGlobal>
 #include <cstdint>
 #include <vector>
@@ -114,3 +116,5 @@ TBitmap ConvertBitmap(const TBitmap &source, TPixelFormat format);
 // Copies the source unscaled into the target with its top-left corner at x, y, clipped to the
 // target; pixels are converted when the formats differ.
 void DrawBitmap(TBitmap &target, int x, int y, const TBitmap &source);
+// As DrawBitmap, changing only the target's pixels inside the clip rectangle.
+void DrawBitmapClipped(TBitmap &target, int x, int y, const TBitmap &source, const TRect &clip);

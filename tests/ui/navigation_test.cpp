@@ -124,13 +124,22 @@ TEST_F(NavigationTest, TheBackClickPlaysThePopCueBeforeTheHookEvenWhenTheHookDoe
 
 TEST_F(NavigationTest, AScreenThatIsNotBuiltIsRefusedAndTheCurrentOneStays)
 {
+    // A screen name that this version does not build yet, whichever that is.
+    TScreenRegistry standard;
+    RegisterStandardScreens(standard);
+    QString missing;
+    for (const QString &name : TScreenRegistry::ScreenNames())
+        if (missing.isEmpty() && !standard.IsBuilt(name) && !testScreenNames.contains(name))
+            missing = name;
+    if (missing.isEmpty())
+        GTEST_SKIP() << "every screen is built";
     TModelFrame *welcome = browse->CurrentScreen();
     try {
-        browse->ShowScreen(QStringLiteral("galerie"));
+        browse->ShowScreen(missing);
         FAIL() << "no error";
     } catch (const VelmoraError &error) {
         EXPECT_EQ(error.message(),
-                  QStringLiteral("Die Seite \"galerie\" ist in dieser Version von Velmora noch nicht enthalten"));
+                  QStringLiteral("Die Seite \"%1\" ist in dieser Version von Velmora noch nicht enthalten").arg(missing));
     }
     EXPECT_THROW(browse->ShowScreen(QStringLiteral("Welcome")), VelmoraError) << "names compare with case";
     EXPECT_EQ(browse->CurrentScreen(), welcome);
