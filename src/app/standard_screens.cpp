@@ -1,10 +1,13 @@
 #include "app/screen_registry.h"
+#include "app/vl_betreutes.h"
 #include "app/vl_bilder.h"
 #include "app/vl_einstellungen.h"
 #include "app/vl_frage.h"
 #include "app/vl_galerie.h"
 #include "app/vl_girlseditor.h"
 #include "app/vl_nachschlagen.h"
+#include "app/vl_pimp.h"
+#include "app/vl_versager.h"
 #include "app/vl_welcome.h"
 #include "data/db_module.h"
 
@@ -16,6 +19,12 @@ void RegisterStandardScreens(TScreenRegistry &registry)
                       [](IScreenContext &context, QWidget *parent) { return new TEinstellungenFrame(context, parent); });
     registry.Register(QStringLiteral("girlseditor"), QStringLiteral("GirlsEditorFrame"),
                       [](IScreenContext &context, QWidget *parent) { return new TGirlsEditorFrame(context, parent); });
+    registry.Register(QStringLiteral("betreutes"), QStringLiteral("BetreutesFrame"),
+                      [](IScreenContext &context, QWidget *parent) { return new TBetreutesFrame(context, parent); });
+    registry.Register(QStringLiteral("versager"), QStringLiteral("VersagerFrame"),
+                      [](IScreenContext &context, QWidget *parent) { return new TVersagerFrame(context, parent); });
+    registry.Register(QStringLiteral("pimp"), QStringLiteral("PimpFrame"),
+                      [](IScreenContext &context, QWidget *parent) { return new TPimpFrame(context, parent); });
     registry.Register(QStringLiteral("nachschlagen"), QStringLiteral("NachschlagenFrame"),
                       [](IScreenContext &context, QWidget *parent) { return new TNachschlagenFrame(context, parent); });
     registry.Register(QStringLiteral("galerie"), QStringLiteral("GalerieFrame"),

@@ -93,7 +93,7 @@ public:
                                         const QString &folderName = QStringLiteral("sets"));
 
     // --- screens ---
-    TModelFrame *CurrentScreen() const;
+    TModelFrame *CurrentScreen() const override;
     QString CurrentScreenName() const { return m_currentName; }
     // Retired screens whose destruction is still pending.
     int PendingRetirements() const { return m_pendingRetirements; }

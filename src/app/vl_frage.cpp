@@ -441,6 +441,11 @@ void TFrageFrame::AuswertenClick()
 void TFrageFrame::UebersichtClick()
 {
     PlayCueOf(QStringLiteral("snd_pop"));
+    ShowOverview();
+}
+
+void TFrageFrame::ShowOverview()
+{
     TUebersichtForm *overview = Overview();
     if (!overview)
         return;

@@ -32,6 +32,8 @@ public:
     // Writes the answer on screen into the test record of the question shown; nothing when the
     // question has no record in the test.
     void SaveAnswer();
+    // Places the answer overview over the screen's overview area and shows it, its list refreshed.
+    void ShowOverview();
 
     int CurrentFrageID() const { return m_currentFrageId; }
     const TBitmap &BigImage() const { return m_bigImage; }

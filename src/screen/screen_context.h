@@ -8,6 +8,7 @@ class IEventPort;
 class IFileDialogPort;
 class IPrintPort;
 class TMainDataModule;
+class TModelFrame;
 class TStoredUserValues;
 class TUebersichtForm;
 struct TProgramFolders;
@@ -57,6 +58,9 @@ public:
     // Ends the program in order (music, goodbye, quit cue, the tables saved, temp/ emptied). The
     // question before it is the screen's.
     virtual void RequestQuit() = 0;
+
+    // The screen shown now; none while a switch is under way or where there is none.
+    virtual TModelFrame *CurrentScreen() const { return nullptr; }
 
     // The answer overview window of the question and result screens; none where there is none.
     virtual TUebersichtForm *Overview() const { return nullptr; }

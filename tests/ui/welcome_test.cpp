@@ -65,26 +65,6 @@ TEST_F(WelcomeTest, AnEllipsePlaysItsCueAndLeadsToItsScreen)
     EXPECT_EQ(browse->CurrentScreenName(), QStringLiteral("betreutes"));
 }
 
-TEST_F(WelcomeTest, AScreenOfALaterVersionIsRefusedWithAClearErrorAfterItsCue)
-{
-    // The learning menu without its stand-in is a screen this version does not have.
-    destroy();
-    testScreenNames.clear();
-    start();
-    welcome = qobject_cast<TWelcomeFrame *>(browse->CurrentScreen());
-    ASSERT_NE(welcome, nullptr);
-    std::optional<QString> caught;
-    try {
-        welcome->BetreutesShape->clicked();
-    } catch (const VelmoraError &error) {
-        caught = error.message();
-    }
-    ASSERT_TRUE(caught.has_value());
-    EXPECT_TRUE(caught->contains(QStringLiteral("\"betreutes\"")));
-    EXPECT_EQ(audio.cues, QStringList{programPath(QStringLiteral("sounds/training.wav"))});
-    EXPECT_EQ(browse->CurrentScreen(), welcome);
-}
-
 TEST_F(WelcomeTest, ClicksBesideTheEllipsesDoNothing)
 {
     // inside the rectangle of the learning ellipse, outside the ellipse

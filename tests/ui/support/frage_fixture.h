@@ -48,7 +48,8 @@ protected:
     void SetUp() override
     {
         ShellFixture::SetUp();
-        testScreenNames << QStringLiteral("pimp") << QStringLiteral("versager");
+        if (resultStandIns)
+            testScreenNames << QStringLiteral("pimp") << QStringLiteral("versager");
         if (lookUpStandIn)
             testScreenNames << QStringLiteral("nachschlagen");
         writeInstallation();
@@ -61,7 +62,7 @@ protected:
                             QColor(0x20, 0x50, 0x20));
         }
         writeVersionIni(kStandardVersionIni + "snd_vorherigefrage=prev.wav\r\nsnd_naechstefrage=next.wav\r\n"
-                                              "snd_auswerten=auswerten.wav\r\n");
+                                              "snd_auswerten=auswerten.wav\r\n" + extraVersionIni);
         for (const char *name : {"prev.wav", "next.wav", "auswerten.wav"})
             writeFile(QStringLiteral("sounds/") + QLatin1String(name), "RIFF");
         writeCatalogue();
@@ -103,6 +104,7 @@ protected:
             table.Append();
             table.FieldByName(fields::fragen::ID).SetAsInteger(id);
             table.FieldByName(fields::fragen::Klasse).SetAsString(QStringLiteral("B"));
+            table.FieldByName(TMainDataModule::ClassFlagFieldName(QStringLiteral("B"))).SetAsBoolean(true);
             table.FieldByName(fields::fragen::Fragetyp).SetAsInteger(q.type);
             table.FieldByName(fields::fragen::Frage).SetAsString(q.text ? QString::fromUtf8(q.text) : QStringLiteral("Frage %1").arg(id));
             table.FieldByName(fields::fragen::Antwort1).SetAsString(QString::fromUtf8(q.answer1));
@@ -176,4 +178,6 @@ protected:
 
     std::unique_ptr<TUebersichtForm> overview;
     bool lookUpStandIn = true; // false: the real look-up screen
+    bool resultStandIns = true; // false: the real result screens
+    QByteArray extraVersionIni; // more lines of version.ini
 };

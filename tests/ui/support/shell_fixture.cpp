@@ -156,7 +156,7 @@ TBrowseFormSetup ShellFixture::setup()
     setup.fileDialogs = &fileDialogs;
     setup.printer = printer;
     setup.audio = &audio;
-    setup.random = &random;
+    setup.random = randomPort;
     setup.beep = [this] { beeps << QStringLiteral("beep"); };
     setup.reportError = [this](const QString &message) { errors << message; };
     setup.endMessageLoop = [this] { ++loopEnds; };

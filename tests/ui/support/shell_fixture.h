@@ -97,6 +97,7 @@ protected:
     IPrintPort *printer = nullptr; // none: the window system's print dialog
     FakeAudioBackend audio;
     FirstDraw random;
+    IRandomGenerator *randomPort = &random; // the generator the window gets; a test may give its own
     QStringList errors;
     QStringList beeps;
     int loopEnds = 0;
