@@ -28,19 +28,10 @@ void TScreenRegistry::Register(const QString &screenName, const QString &compone
     m_entries.insert(screenName, Entry{componentName, std::move(factory), std::move(afterShown)});
 }
 
-bool TScreenRegistry::IsBuilt(const QString &screenName) const
-{
-    return m_entries.contains(screenName);
-}
-
 void TScreenRegistry::CheckRequest(const QString &screenName) const
 {
-    if (!IsScreenName(screenName))
+    if (!m_entries.contains(screenName))
         throw VelmoraError(QStringLiteral("Unbekannte Seite \"%1\"").arg(screenName));
-    if (!IsBuilt(screenName)) {
-        throw VelmoraError(
-            QStringLiteral("Die Seite \"%1\" ist in dieser Version von Velmora noch nicht enthalten").arg(screenName));
-    }
 }
 
 TModelFrame *TScreenRegistry::Create(const QString &screenName, IScreenContext &context, QWidget *parent) const

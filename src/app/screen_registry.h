@@ -29,8 +29,7 @@ public:
     // screen is left. Registering a name that is not a screen name is a programming error and throws.
     void Register(const QString &screenName, const QString &componentName, Factory factory,
                   AfterShown afterShown = {});
-    bool IsBuilt(const QString &screenName) const;
-    // Raises the error for a screen name that cannot be shown.
+    // Raises the error for a screen name that was never registered.
     void CheckRequest(const QString &screenName) const;
 
     TModelFrame *Create(const QString &screenName, IScreenContext &context, QWidget *parent) const;

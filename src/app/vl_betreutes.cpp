@@ -257,7 +257,7 @@ void TBetreutesFrame::freigespielteShapeClick()
     try {
         ShowScreen(QStringLiteral("galerie"));
     } catch (...) {
-        // The gallery was refused: no other screen may find the sets table narrowed to it.
+        // The gallery could not be shown: no other screen may find the sets table narrowed to it.
         sets.SetFilter(filterBefore);
         sets.SetFiltered(filteredBefore);
         throw;

@@ -57,11 +57,6 @@ int main(int argc, char **argv)
     setup.beep = SystemBeep;
     setup.reportError = ReportUnhandledError;
     setup.endMessageLoop = [] { QCoreApplication::exit(0); };
-    setup.registerScreens = [](TScreenRegistry &registry) {
-        if (!registry.IsBuilt(QStringLiteral("betreutes")))
-            registry.Register(QStringLiteral("betreutes"), QStringLiteral("MenuStandIn"),
-                              [](IScreenContext &context, QWidget *parent) { return new TMenuStandIn(context, parent); });
-    };
     auto browse = std::make_unique<TBrowseForm>(std::move(setup));
     auto dataModule = std::make_unique<TMainDataModule>(browse->StoredValues(), browse->ModulePorts(), programFolder);
     browse->AttachDataModule(*dataModule);
