@@ -152,6 +152,8 @@ void TBetreutesFrame::OnShow()
 void TBetreutesFrame::KlasseBoxChange()
 {
     DataModule()->CurrentClass = KlasseBox->currentText();
+    // The class chosen is kept even if the program never ends normally.
+    DataModule()->SaveProgress({});
     if (!FrageboegenPanel->isHidden())
         ShowQuestionnaires();
 }

@@ -32,6 +32,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 
 namespace fs = fields::sets;
 namespace fb = fields::bilder;
@@ -84,7 +85,11 @@ class TGirlsEditorFrame::Observer final : public ITableObserver
 public:
     Observer(TGirlsEditorFrame &frame, void (TGirlsEditorFrame::*changed)()) : m_frame(frame), m_changed(changed) {}
     void recordMoved() override { (m_frame.*m_changed)(); }
-    void postedOrCancelled() override { (m_frame.*m_changed)(); }
+    void postedOrCancelled() override
+    {
+        (m_frame.*m_changed)();
+        m_frame.SaveSoon();
+    }
 
 private:
     TGirlsEditorFrame &m_frame;
@@ -114,6 +119,7 @@ public:
     }
     ~Step()
     {
+        m_frame.SaveNow();
         if (m_cursor)
             QApplication::restoreOverrideCursor();
         if (m_busyButton) {
@@ -275,6 +281,9 @@ void TGirlsEditorFrame::OnShow()
 
 void TGirlsEditorFrame::OnLeave()
 {
+    // What was typed last is kept when the program ends while another screen shows.
+    PostPendingEdits();
+    SaveNow();
     // Detached first: the set's change would otherwise restrict the pictures to it again.
     UnbindBoth();
     TMainDataModule &data = *DataModule();
@@ -408,6 +417,26 @@ void TGirlsEditorFrame::PostPendingEdits()
     for (TRecordTable *table : {&data.BilderTable, &data.SetsTable})
         if (editing(*table))
             table->Post();
+}
+
+void TGirlsEditorFrame::SaveSoon()
+{
+    // After the post has ended: the tables are written once the current event is done.
+    if (m_savePending)
+        return;
+    m_savePending = true;
+    QTimer::singleShot(0, this, [this] { SaveNow(); });
+}
+
+void TGirlsEditorFrame::SaveNow()
+{
+    m_savePending = false;
+    try {
+        DataModule()->SaveProgress(TProgressTable::Sets | TProgressTable::Bilder | TProgressTable::Texte |
+                                   TProgressTable::TextGruppen);
+    } catch (...) {
+        // SaveProgress reports what it could not write; nothing of a step may be lost to it.
+    }
 }
 
 void TGirlsEditorFrame::ReportDamage(const QString &message)

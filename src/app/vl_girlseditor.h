@@ -124,6 +124,10 @@ private:
     void MovePicture(int step);
     void WriteStars(TRecordTable &table, int value);
     void PostPendingEdits();
+    // The editor's changes go to disk as they happen: after every step, every posted record and the
+    // screen's end, so a crash loses none of them.
+    void SaveSoon();
+    void SaveNow();
     void ReportDamage(const QString &message);
 
     TMainDataModule &m_data;
@@ -135,5 +139,6 @@ private:
     std::unique_ptr<Observer> m_pictureObserver;
     bool m_setsBound = false;
     bool m_picturesBound = false;
+    bool m_savePending = false;
     TBitmap m_picture; // the current picture at its own size
 };

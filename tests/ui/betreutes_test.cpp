@@ -1,5 +1,6 @@
 #include "controls/gradient_panel.h"
 #include "controls/questionnaire_tile.h"
+#include "core/stored_user_values.h"
 #include "core/velmora_error.h"
 #include "layout/betreutes.h"
 #include "ui/support/learning_fixture.h"
@@ -101,6 +102,9 @@ TEST_F(BetreutesTest, TheClassBoxShowsTheClassInForceAndAChoiceRebuildsAnOpenPan
 
     screen->KlasseBox->setCurrentText(QStringLiteral("B"));
     EXPECT_EQ(data->CurrentClass, QStringLiteral("B"));
+    TStoredUserValues stored(programPath(QStringLiteral("velmora")));
+    stored.Restore();
+    EXPECT_EQ(stored.licenceClass, QStringLiteral("B")) << "the choice is stored at once";
     EXPECT_TRUE(screen->Tiles().isEmpty()) << "a closed panel is not built";
     screen->FragebogenShapeClick();
     ASSERT_EQ(screen->Tiles().size(), 2);

@@ -309,6 +309,28 @@ TEST_F(GirlsEditorTest, TextTypedAndQuitAtOnceIsKept)
     EXPECT_EQ(pictures.FieldByName(fb::Text).AsString(), QStringLiteral("Hallo %s"));
 }
 
+TEST_F(GirlsEditorTest, EveryChangeIsOnDiskWithoutTheProgramEnding)
+{
+    const auto storedSet = [this](const QString &name) {
+        TRecordTable sets;
+        sets.LoadFromFile(programPath(QStringLiteral("db/sets.dat")));
+        return sets.Locate(fs::Name, name) ? sets.FieldByName(fs::Wertung).AsInteger() : -1;
+    };
+    openEditor();
+    newSetName = QStringLiteral("Testset");
+    editor->NewSetButton->click();
+    EXPECT_EQ(storedSet(QStringLiteral("Testset")), 1) << "a step is written when it ends";
+    chooseSet("Eigenes");
+    QTest::mouseClick(editor->WertungFrame1->Star(3), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(storedSet(QStringLiteral("Eigenes")), 3) << "a posted record is written once the event is done";
+    QTest::keyClicks(editor->DBMemo1, QStringLiteral("Servus"));
+    browse->ShowScreen(QStringLiteral("welcome"));
+    TRecordTable pictures;
+    pictures.LoadFromFile(programPath(QStringLiteral("db/bilder.dat")));
+    ASSERT_TRUE(pictures.Locate(fb::Text, QStringLiteral("Servus"))) << "what was typed is written on leaving";
+}
+
 TEST_F(GirlsEditorTest, ImportsAnArchiveAsOwnSetAndRecoversFromAFailedOne)
 {
     openEditor();
