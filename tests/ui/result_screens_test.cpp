@@ -185,8 +185,12 @@ TEST_F(ResultScreensTest, BackAndHomeResumeTheMusicFailReviewPlacesTheOverview)
 
     const qsizetype eventsBefore = audio.events.size();
     screen = show<TVersagerFrame>("versager");
+    data->SetPimpPoints(240); // what the evaluation left on the account
     screen->BackAction();
     EXPECT_EQ(browse->CurrentScreenName(), QStringLiteral("betreutes"));
+    auto *menu = qobject_cast<TBetreutesFrame *>(browse->CurrentScreen());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->PPLabel->text(), QStringLiteral("240")) << "the menu shows the account after the test";
     show<TVersagerFrame>("versager")->HomeAction();
     EXPECT_EQ(browse->CurrentScreenName(), QStringLiteral("welcome"));
     // Resuming starts a track where there is one; the fixture's folder has none, so nothing fails.
