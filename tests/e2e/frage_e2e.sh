@@ -1,19 +1,18 @@
 #!/usr/bin/env bash
-# End to end on the question screen: the program's windows under Xvfb on a temporary copy of the
-# program folder, with a test of class B questionnaire 9 (ID 17, whose first question has a
-# picture) opened by the driver once the start-up step has finished. Ticks an answer on two
-# questions, steps forward and back (the tick is still there), opens the enlarged picture and the
-# overview, evaluates with the confirmation, quits, and finds the evaluation in db/fragen.dat.
-# Usage: frage_e2e.sh <program folder> <driver> [folder to keep the screenshots in]
+# End to end on the question screen: the real program under Xvfb on a temporary copy of the program
+# folder. Welcome -> Betreutes Lernen -> Fragebogen -> the tile of class B questionnaire 9 (ID 17,
+# whose first question has a picture). Ticks an answer on two questions, steps forward and back (the
+# tick is still there), opens the enlarged picture and the overview, evaluates with the
+# confirmation, quits, and finds the evaluation in db/fragen.dat.
+# Usage: frage_e2e.sh <program folder> <table tool> [folder to keep the screenshots in]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 
 source_folder="$1"
-driver="$2"
+tables_tool="$2"
 shots_keep="${3:-${E2E_SHOT_DIR:-}}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-tables_tool="$(dirname "$driver")/../../tools/velmora-tables/velmora-tables"
 
 cp -a "$source_folder" "$work/velmora"
 rm -rf "$work/velmora/db" "$work/velmora/bmp" "$work/velmora/temp" "$work/velmora/imported"
@@ -29,7 +28,7 @@ fail() { echo "FAIL: $*" >&2; import -window root "$shots/failure.png" || true; 
 pixel() { /usr/bin/convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
 crop() { /usr/bin/convert "$1" -crop "$2" +repage -format '%#' info:; }
 
-"$DRIVER" "$WORK/velmora" 17 > "$WORK/program.log" 2>&1 &
+"$WORK/velmora/velmora" > "$WORK/program.log" 2>&1 &
 pid=$!
 wid="$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmora$' | head -1)" || fail "no window named Velmora"
 eval "$(xdotool getwindowgeometry --shell "$wid")"
@@ -51,7 +50,12 @@ for _ in $(seq 1 300); do
   xdotool search --onlyvisible --name '^Velmora wird gestartet\.$' > /dev/null 2>&1 || break
   sleep 0.1
 done
-sleep 1.5
+sleep 0.5
+# Welcome -> Betreutes Lernen -> Fragebogen -> the ninth tile of class B (the panel lies at 110, 125,
+# tile n of the first row at 15 + 49 (n - 1), 70 in it).
+clickP 785 398 1.5
+clickP 785 195 1
+clickP $((110 + 15 + 49 * 8 + 10)) $((125 + 70 + 25)) 2
 xdotool mousemove 2 2
 import -window root "$shots/question1.png"
 SHOT=question1.png
@@ -108,12 +112,18 @@ cid="$(timeout 20 xdotool search --sync --onlyvisible --name '^Bestätigung' | h
 sleep 0.3
 import -window root "$shots/confirmation.png"
 xdotool key --window "$cid" alt+j
+# One of the two result screens, told by its background.
+on_result_screen() {
+  local seen
+  seen="$(pixel "$shots/result.png" "$(px 250)" "$(py 540)")"
+  [ "$seen" = "$(pixel "$bmp/GUI_versager.bmp" 250 540)" ] || [ "$seen" = "$(pixel "$bmp/GUI_pimp.bmp" 250 540)" ]
+}
 for _ in $(seq 1 100); do
   import -window root "$shots/result.png"
-  [ "$(pixel "$shots/result.png" "$(px 300)" "$(py 300)")" = "srgb(255,0,255)" ] && break
+  on_result_screen && break
   sleep 0.2
 done
-[ "$(pixel "$shots/result.png" "$(px 300)" "$(py 300)")" = "srgb(255,0,255)" ] || fail "no result screen"
+on_result_screen || fail "no result screen"
 echo "evaluated after the confirmation"
 
 sleep 1.2
@@ -121,7 +131,6 @@ sleep 1.2
 quit_with_ja
 INNER
 
-export DRIVER="$driver"
 run_inner_under_xvfb
 
 # The evaluation reached the catalogue: every question of the questionnaire was counted once.

@@ -1,22 +1,20 @@
 #!/usr/bin/env bash
-# End to end: spending points in the gallery. The program's windows run under Xvfb on a temporary
-# copy of the program folder with 1000 points in the stored values; the gallery opens with the
-# unlockable sets, best rated first. Down to the set of rating 2 ("Bergwelt") -> its two lit stars ->
+# End to end: spending points in the gallery. The real program runs under Xvfb on a temporary copy
+# of the program folder with 1000 points in the stored values. Welcome -> Betreutes Lernen ->
+# Galerie: the gallery opens with the unlockable sets, best rated first. Down to the set of rating 2 ("Bergwelt") -> its two lit stars ->
 # Kaufen -> Ja -> the unlocked mark, no buy button -> Bilder anzeigen -> its first picture shown
 # whole, fitted into the box with the bilinear filter -> quit. Then db/sets.dat has that set, and
 # only that set, unlocked, and the stored points are 1000 - 250.
-# Usage: galerie_e2e.sh <program folder> <driver> [folder to keep the screenshots in]
+# Usage: galerie_e2e.sh <program folder> <table tool> <picture tool> [folder to keep the screenshots in]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/e2e_common.sh"
 
 source_folder="$1"
-driver="$2"
-shots_keep="${3:-${E2E_SHOT_DIR:-}}"
+tables_tool="$2"
+picture_tool="$3"
+shots_keep="${4:-${E2E_SHOT_DIR:-}}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-tools="$(dirname "$driver")/../../tools"
-tables_tool="$tools/velmora-tables/velmora-tables"
-picture_tool="$tools/velmora-picture/velmora-picture"
 
 cp -a "$source_folder" "$work/velmora"
 velmora="$work/velmora"
@@ -43,7 +41,7 @@ import json, sys
 records = json.load(sys.stdin)["records"]
 print(min((r for r in records if r["SetID"] == 2), key=lambda r: r["NrInSet"])["Bild"])')"
 "$picture_tool" resize --mode 1 "$velmora/mdl/sets/$first_picture" "$work/fitted.bmp" 366 488 > /dev/null
-export FITTED="$work/fitted.bmp" DRIVER="$driver"
+export FITTED="$work/fitted.bmp"
 
 cat > "$work/inner.sh" <<'INNER'
 set -euo pipefail
@@ -53,7 +51,7 @@ bmp="$WORK/velmora/bmp"
 fail() { echo "FAIL: $*" >&2; import -window root "$shots/failure.png" || true; kill "$pid" 2>/dev/null || true; exit 1; }
 pixel() { /usr/bin/convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
 
-"$DRIVER" "$WORK/velmora" > "$WORK/program.log" 2>&1 &
+"$WORK/velmora/velmora" > "$WORK/program.log" 2>&1 &
 pid=$!
 wid="$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmora$' | head -1)" || fail "no window named Velmora"
 eval "$(xdotool getwindowgeometry --shell "$wid")"
@@ -78,7 +76,10 @@ for _ in $(seq 1 300); do
   xdotool search --onlyvisible --name '^Velmora wird gestartet\.$' > /dev/null 2>&1 || break
   sleep 0.1
 done
-sleep 1.5
+sleep 0.5
+# Welcome -> Betreutes Lernen -> Galerie.
+clickP 785 398 1.5
+clickP 140 458 1.5
 shot gallery
 check "the gallery" 200 60 "$bmp/GUI_galerie.bmp" 200 60
 check "the buy button of a locked set" 680 530 "$bmp/GUI_buy.bmp" 90 35
