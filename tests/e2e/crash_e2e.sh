@@ -63,6 +63,13 @@ answer_ja() {
   sleep 0.3
   xdotool key --window "$qid" alt+j
 }
+# Auswerten asks first only while the test is not complete.
+confirm_if_asked() {
+  local qid
+  qid="$(timeout 3 xdotool search --sync --onlyvisible --name '^Bestätigung' | head -1)" || return 0
+  sleep 0.3
+  xdotool key --window "$qid" alt+j
+}
 kill_hard() {
   kill -9 "$pid"
   wait "$pid" 2>/dev/null || true
@@ -75,7 +82,7 @@ if [ "$PHASE" = evaluation ]; then
   # The two-question test, evaluated unanswered -> the result screen.
   clickP 630 325 1.5
   clickP 293 528 0.2
-  answer_ja "evaluation"
+  confirm_if_asked
   for _ in $(seq 1 100); do
     shot result
     shows 480 30 "$bmp/GUI_versager.bmp" && break

@@ -114,7 +114,14 @@ answer_ja() {
     sleep 0.1
   done
 }
-evaluate() { clickP 293 528 0.2; answer_ja "evaluation"; }
+# Auswerten asks first only while the test is not complete.
+evaluate() {
+  local qid
+  clickP 293 528 0.2
+  qid="$(timeout 3 xdotool search --sync --onlyvisible --name '^Bestätigung' | head -1)" || return 0
+  sleep 0.3
+  xdotool key --window "$qid" alt+j
+}
 learning_menu="$(find "$bmp" -maxdepth 1 -iname 'gui_betreutes_lernen.bmp' | head -1)"
 
 if [ "$PHASE" = again ]; then
