@@ -54,8 +54,8 @@ px() { echo $((X + 21 + $1)); }
 py() { echo $((Y + 173 + $1)); }
 clickP() { xdotool mousemove "$(px "$1")" "$(py "$2")" click 1; xdotool mousemove 2 2; sleep "${3:-1}"; }
 shot() { import -window root "$shots/$1.png"; SHOT="$1.png"; }
-shows() { # P x, P y, picture: the screen shows the picture's pixel there
-  [ "$(pixel "$shots/$SHOT" "$(px "$1")" "$(py "$2")")" = "$(pixel "$3" "$1" "$2")" ]
+shows() { # P x, P y, picture, [picture x, picture y]: the screen shows the picture's pixel there
+  [ "$(pixel "$shots/$SHOT" "$(px "$1")" "$(py "$2")")" = "$(pixel "$3" "${4:-$1}" "${5:-$2}")" ]
 }
 answer_ja() {
   local qid
@@ -103,10 +103,10 @@ else
   answer_ja "purchase"
   for _ in $(seq 1 100); do
     shot bought
-    shows 718 185 "$bmp/GUI_freigespielt.bmp" && break
+    shows 718 185 "$bmp/GUI_freigespielt.bmp" 48 45 && break
     sleep 0.2
   done
-  shows 718 185 "$bmp/GUI_freigespielt.bmp" || fail "no unlocked mark after the purchase"
+  shows 718 185 "$bmp/GUI_freigespielt.bmp" 48 45 || fail "no unlocked mark after the purchase"
   kill_hard "after the purchase"
 fi
 INNER
