@@ -242,7 +242,13 @@ echo "printed $(find "$WORK/home" -name '*.pdf')"
 
 # Einstellungen and the set editor.
 home
-click_window $((21 + 195)) $((173 + 443))
+# After the print job the first click on the new welcome screen may be lost: click again while the
+# settings do not show (the place is empty on the settings screen).
+for _ in 1 2 3; do
+  clickP 195 443 1.5
+  shot einstellungen
+  shows 300 400 "$bmp/GUI_einstellungen.bmp" && break
+done
 wait_for_screen einstellungen 300 400 "$bmp/GUI_einstellungen.bmp"
 clickP 505 320 1.5
 shot girlseditor
