@@ -85,6 +85,7 @@ answer_ja() { # title of the question
   qid="$(window_of "$1")" || fail "no question $1"
   sleep 0.3
   xdotool key --window "$qid" alt+j
+  xdotool keyup alt+j # the question took the press; the release must reach the X server too
   sleep 1.5
 }
 gone() { # waits until no window of the title stands
@@ -162,6 +163,7 @@ fid="$(window_of '^Bild anzeigen$')" || fail "no full-size picture"
 sleep 1
 shot_window 10-vollbild "$fid"
 xdotool key --window "$fid" alt+s
+xdotool keyup alt+s
 gone '^Bild anzeigen$' || fail "the full-size picture stays"
 alive "the look-up"
 

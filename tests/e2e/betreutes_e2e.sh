@@ -104,7 +104,7 @@ evaluate() { # result picture
   local cid
   cid="$(timeout 20 xdotool search --sync --onlyvisible --name '^Bestätigung' | head -1)" || fail "no confirmation"
   sleep 0.3
-  xdotool key --window "$cid" alt+j
+  key_to_window "$cid" alt+j
   for _ in $(seq 1 50); do
     sleep 0.3
     shot result

@@ -61,14 +61,14 @@ answer_ja() {
   local qid
   qid="$(timeout 20 xdotool search --sync --onlyvisible --name '^Bestätigung' | head -1)" || fail "no question: $1"
   sleep 0.3
-  xdotool key --window "$qid" alt+j
+  key_to_window "$qid" alt+j
 }
 # Auswerten asks first only while the test is not complete.
 confirm_if_asked() {
   local qid
   qid="$(timeout 3 xdotool search --sync --onlyvisible --name '^Bestätigung' | head -1)" || return 0
   sleep 0.3
-  xdotool key --window "$qid" alt+j
+  key_to_window "$qid" alt+j
 }
 kill_hard() {
   kill -9 "$pid"

@@ -1,6 +1,18 @@
 # Steps the screen end-to-end scripts share. A script sources this file, and so does the inner
 # script it runs under Xvfb (through $E2E_COMMON).
 
+# Keys typed into a window of the program, typically a dialog that the keys close. xdotool presses
+# them through the X test extension while that window has the focus, but sends their releases to the
+# window itself; once the press has closed it, the releases reach nobody, the X server keeps the
+# keys held and repeats them into whatever window has the focus next. Releasing them through the
+# test extension ends that.
+key_to_window() { # window, keys
+  local window="$1"
+  shift
+  xdotool key --window "$window" "$@"
+  xdotool keyup "$@" 2> /dev/null || true
+}
+
 # Inside Xvfb: leave through the exit button and "Ja"; the program must end with status 0.
 # Needs X, Y (the main window's origin), pid and fail() of the inner script.
 quit_with_ja() {
@@ -8,7 +20,7 @@ quit_with_ja() {
   xdotool mousemove $((X + 255)) $((Y + 142)) click 1
   qid="$(timeout 20 xdotool search --sync --onlyvisible --name '^Bestätigung' | head -1)" || fail "no quit question"
   sleep 0.3
-  xdotool key --window "$qid" alt+j
+  key_to_window "$qid" alt+j
   for _ in $(seq 1 300); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1

@@ -111,7 +111,7 @@ clickP 293 528 0.2
 cid="$(timeout 20 xdotool search --sync --onlyvisible --name '^Bestätigung' | head -1)" || fail "no confirmation"
 sleep 0.3
 import -window root "$shots/confirmation.png"
-xdotool key --window "$cid" alt+j
+key_to_window "$cid" alt+j
 # One of the two result screens, told by its background.
 on_result_screen() {
   local seen

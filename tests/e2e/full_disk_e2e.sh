@@ -50,11 +50,13 @@ dd if=/dev/zero of="$db/filler" bs=1 oflag=append conv=notrunc 2> /dev/null || t
 xdotool mousemove $((X + 255)) $((Y + 142)) click 1
 qid="$(question)" || fail "no quit question"
 xdotool key --window "$qid" alt+j
+xdotool keyup alt+j # the question took the press; the release must reach the X server too
 for _ in $(seq 1 100); do gone && break; sleep 0.1; done
 uid="$(question)" || fail "no question about what could not be saved"
 sleep 0.5
 import -window root "$shots/unsaved.png"
 xdotool key --window "$uid" alt+n
+xdotool keyup alt+n
 for _ in $(seq 1 100); do gone && break; sleep 0.1; done
 sleep 1
 kill -0 "$pid" 2>/dev/null || fail "Nein ended the program"

@@ -100,7 +100,7 @@ for r in 3 4 5; do star "$r" unlit star_deaktiviert.bmp; done
 clickP 680 530 0.3
 qid="$(timeout 20 xdotool search --sync --onlyvisible --name '^Bestätigung$' | head -1)" || fail "no purchase question"
 sleep 0.3
-xdotool key --window "$qid" alt+j
+key_to_window "$qid" alt+j
 for _ in $(seq 1 100); do
   xdotool search --onlyvisible --name '^Bestätigung$' > /dev/null 2>&1 || break
   sleep 0.1

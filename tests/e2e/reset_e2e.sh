@@ -66,7 +66,7 @@ click_at 505 265
 qid="$(timeout 20 xdotool search --sync --onlyvisible --name '^Bestätigung' | head -1)" || fail "no reset question"
 sleep 0.3
 import -window root "$shots/reset-question.png"
-xdotool key --window "$qid" alt+j
+key_to_window "$qid" alt+j
 # The reset is over when the question has gone and no wait window shows.
 for _ in $(seq 1 300); do
   xdotool search --onlyvisible --name '^(Bestätigung|Programm arbeitet)' > /dev/null 2>&1 || break
