@@ -19,11 +19,12 @@ set -euo pipefail
 measure() { # prints "<ms to welcome> <resident KiB>"
   local start pid now
   start=$(date +%s%N)
-  "$WORK/velmora/velmora" > /dev/null 2>&1 &
+  "$WORK/velmora/velmora" > "$WORK/program.log" 2>&1 &
   pid=$!
   # Up when the window named Velmora is visible and the splash is gone.
   until xdotool search --onlyvisible --name '^Velmora$' > /dev/null 2>&1 &&
         ! xdotool search --onlyvisible --name '^Velmora wird gestartet\.$' > /dev/null 2>&1; do
+    kill -0 "$pid" 2> /dev/null || { echo "the program ended before its welcome screen:" >&2; cat "$WORK/program.log" >&2; exit 1; }
     sleep 0.005
   done
   now=$(date +%s%N)
@@ -36,9 +37,11 @@ measure() { # prints "<ms to welcome> <resident KiB>"
   wait "$pid" 2>/dev/null || true
   echo "$(( (now - start) / 1000000 )) $rss"
 }
-echo "first start (skin import, data copy): $(measure)"
+result="$(measure)"
+echo "first start (skin import, data copy): $result"
 for i in $(seq 1 "$RUNS"); do
-  echo "run $i: $(measure)"
+  result="$(measure)"
+  echo "run $i: $result"
 done
 INNER
 
