@@ -24,16 +24,7 @@ rm -rf "$velmora/db" "$velmora/bmp" "$velmora/temp" "$velmora/imported"
 mkdir -p "$work/config" "$work/runtime" "$work/shots"
 chmod 700 "$work/runtime"
 
-# The points as the program stores them, scrambled.
-scramble() {
-  local text="$1" key='kV7#pQ2!zM' out='' i c k
-  for ((i = 0; i < ${#text}; i++)); do
-    c=$(printf '%d' "'${text:i:1}")
-    k=$(printf '%d' "'${key:i%10:1}")
-    out+=$(printf '%02x' $((c ^ k)))
-  done
-  printf '%s' "$out"
-}
+# The delivery settings, and the points as the program stores them.
 setting() { tr -d '\r' < "$velmora/version.ini" | sed -n "s/^$1=//p"; }
 stored_points() { sed -n 's/^PimpPoints=//p' "$work/config/velmora.ini"; }
 dump() { "$tables_tool" dump "$velmora/$1" > "$work/$(basename "$1" .dat).json"; }

@@ -21,17 +21,6 @@ rm -rf "$velmora/db" "$velmora/bmp" "$velmora/temp" "$velmora/imported"
 mkdir -p "$work/config" "$work/runtime" "$work/shots"
 chmod 700 "$work/runtime"
 
-# The points in the stored values, scrambled as the program stores them.
-scramble() {
-  local text="$1" key='kV7#pQ2!zM' out='' i c k
-  for ((i = 0; i < ${#text}; i++)); do
-    c=$(printf '%d' "'${text:i:1}")
-    k=$(printf '%d' "'${key:i%10:1}")
-    out+=$(printf '%02x' $((c ^ k)))
-  done
-  printf '%s' "$out"
-}
-
 cat > "$work/inner.sh" <<'INNER'
 set -euo pipefail
 source "$E2E_COMMON"

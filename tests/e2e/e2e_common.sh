@@ -1,6 +1,22 @@
 # Steps the screen end-to-end scripts share. A script sources this file, and so does the inner
 # script it runs under Xvfb (through $E2E_COMMON).
 
+# The points as the program stores them: each character XORed with the key, as two hex digits.
+stored_points_key='kV7#pQ2!zM'
+scramble() {
+  local text="$1" key="$stored_points_key" out='' i c k
+  for ((i = 0; i < ${#text}; i++)); do
+    c=$(printf '%d' "'${text:i:1}")
+    k=$(printf '%d' "'${key:i%10:1}")
+    out+=$(printf '%02x' $((c ^ k)))
+  done
+  printf '%s' "$out"
+}
+unscramble() {
+  python3 -c 'import sys; h, k = sys.argv[1], sys.argv[2]
+print("".join(chr(int(h[i:i + 2], 16) ^ ord(k[(i // 2) % 10])) for i in range(0, len(h), 2)))' "$1" "$stored_points_key"
+}
+
 # Keys typed into a window of the program, typically a dialog that the keys close. xdotool presses
 # them through the X test extension while that window has the focus, but sends their releases to the
 # window itself; once the press has closed it, the releases reach nobody, the X server keeps the

@@ -23,15 +23,6 @@ mkdir -p "$work/config" "$work/runtime" "$work/shots"
 chmod 700 "$work/runtime"
 
 # The points in the stored values, scrambled as the program stores them.
-scramble() {
-  local text="$1" key='kV7#pQ2!zM' out='' i c k
-  for ((i = 0; i < ${#text}; i++)); do
-    c=$(printf '%d' "'${text:i:1}")
-    k=$(printf '%d' "'${key:i%10:1}")
-    out+=$(printf '%02x' $((c ^ k)))
-  done
-  printf '%s' "$out"
-}
 printf '[TBrowseForm]\nFormVersion=0\nPimpPoints=%s\n' "$(scramble 1000)" > "$work/config/velmora.ini"
 
 # The first picture of "Bergwelt" (set 2, place 1) as the pictures screen must show it: 900 x 1200

@@ -26,20 +26,6 @@ mkdir -p "$work/config" "$work/runtime" "$work/shots" "$work/home"
 chmod 700 "$work/runtime"
 
 # The points in the stored values, scrambled as the program stores them, and read back.
-key='kV7#pQ2!zM'
-scramble() {
-  local text="$1" out='' i c k
-  for ((i = 0; i < ${#text}; i++)); do
-    c=$(printf '%d' "'${text:i:1}")
-    k=$(printf '%d' "'${key:i%10:1}")
-    out+=$(printf '%02x' $((c ^ k)))
-  done
-  printf '%s' "$out"
-}
-unscramble() {
-  python3 -c 'import sys; h, k = sys.argv[1], sys.argv[2]
-print("".join(chr(int(h[i:i + 2], 16) ^ ord(k[(i // 2) % 10])) for i in range(0, len(h), 2)))' "$1" "$key"
-}
 stored_value() { sed -n "s/^$1=//p" "$work/config/velmora.ini"; }
 printf '[TBrowseForm]\nFormVersion=0\nPimpPoints=%s\n' "$(scramble 1000)" > "$work/config/velmora.ini"
 

@@ -25,15 +25,6 @@ printf 'own question picture' > "$velmora/db/img/eigenes.jpg"
 printf 'left over' > "$velmora/db/notiz.txt"
 
 # 500 points in the stored values, scrambled as the program stores them.
-scramble() {
-  local text="$1" key='kV7#pQ2!zM' out='' i c k
-  for ((i = 0; i < ${#text}; i++)); do
-    c=$(printf '%d' "'${text:i:1}")
-    k=$(printf '%d' "'${key:i%10:1}")
-    out+=$(printf '%02x' $((c ^ k)))
-  done
-  printf '%s' "$out"
-}
 printf '[TBrowseForm]\nPimpPoints=%s\n' "$(scramble 500)" > "$work/config/velmora.ini"
 
 cat > "$work/inner.sh" <<'INNER'
